@@ -1,0 +1,103 @@
+// The text files of the system: CR LF on disk and LF in memory on every host.
+// The host's own text mode is not used: it differs between hosts, and the
+// Windows C runtime ends a file at the byte 0x1A.
+#ifndef KYVO_SUPPORT_TEXTSTREAM_H
+#define KYVO_SUPPORT_TEXTSTREAM_H
+
+#include <cstddef>
+#include <cstdio>
+
+namespace kyvo {
+
+enum StreamState { goodbit = 0, eofbit = 1, failbit = 2, badbit = 4 };
+
+// The bytes 09 to 0D and 20; nothing from 0x80 up.
+inline bool IsTextSpace(char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); }
+
+// Bytes moved between the host and a stream at a time. A CR LF pair may fall
+// on either side of a refill.
+const std::size_t kTextBufferSize = 65536;
+
+class StreamBase {
+public:
+    bool good() const { return myState == goodbit; }
+    bool eof() const { return (myState & eofbit) != 0; }
+    bool fail() const { return (myState & (failbit | badbit)) != 0; }
+    bool bad() const { return (myState & badbit) != 0; }
+    explicit operator bool() const { return !fail(); }
+    bool operator!() const { return fail(); }
+    int rdstate() const { return myState; }
+    void clear(int state = goodbit) { myState = state; }
+    void setstate(int state) { myState |= state; }
+    bool is_open() const { return myFile != nullptr; }
+
+protected:
+    StreamBase() = default;
+    ~StreamBase() = default;
+    StreamBase(const StreamBase&) = delete;
+    StreamBase& operator=(const StreamBase&) = delete;
+
+    // Opens path with the C library mode; on failure the stream is not open,
+    // failed and not at end of file.
+    void OpenFile(const char* path, const char* mode);
+    void ReleaseFile();
+
+    std::FILE* myFile = nullptr;
+    int myState = goodbit;
+    char* myBuffer = nullptr; // kTextBufferSize bytes while open
+    std::size_t myPos = 0;
+    std::size_t myEnd = 0;
+};
+
+class ifstream : public StreamBase {
+public:
+    ifstream() = default;
+    explicit ifstream(const char* path) { open(path); }
+    ~ifstream() { CloseFile(); }
+
+    void open(const char* path);
+    void close();
+
+    // Any character, white space included.
+    ifstream& get(char& ch);
+    // Makes ch the next character to be read.
+    ifstream& putback(char ch);
+    // Skips white space, then takes one character.
+    ifstream& operator>>(char& ch);
+
+private:
+    int PeekByte();
+    void CloseFile();
+
+    char myPutback[8];
+    int myPutbackCount = 0;
+};
+
+class ofstream : public StreamBase {
+public:
+    ofstream() = default;
+    explicit ofstream(const char* path) { open(path); }
+    ~ofstream() { CloseFile(); }
+
+    // Creates the file, or cuts an existing one to length 0.
+    void open(const char* path);
+    void close();
+    void flush();
+
+    ofstream& put(char ch);
+    ofstream& write(const char* text, std::size_t count);
+    ofstream& operator<<(const char* text);
+    ofstream& operator<<(char ch);
+    ofstream& operator<<(int number);
+    ofstream& operator<<(ofstream& (*manipulator)(ofstream&)) { return manipulator(*this); }
+
+private:
+    void CloseFile();
+};
+
+// Ends the line and flushes, so the line reaches the file at once.
+ofstream& endl(ofstream& os);
+
+} // namespace kyvo
+
+#endif
