@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/textstream.h"
+
 namespace fs = std::filesystem;
 
 TestFolder::TestFolder() {
@@ -41,3 +43,15 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) { return fs::exists(path); }
+
+InFolder::InFolder(const std::string& path) : myPrevious(fs::current_path().string()) { fs::current_path(path); }
+
+InFolder::~InFolder() { fs::current_path(myPrevious); }
+
+std::string InFolder::current() const { return fs::current_path().string(); }
+
+void WriteText(const std::string& path, const std::string& text) {
+    kyvo::ofstream out(path.c_str());
+    ASSERT_TRUE(out.is_open()) << "cannot write " << path;
+    out.write(text.data(), text.size());
+}

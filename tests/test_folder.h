@@ -20,8 +20,24 @@ private:
     std::string myPath;
 };
 
+// Makes path the current directory while it lives.
+class InFolder {
+public:
+    explicit InFolder(const std::string& path);
+    ~InFolder();
+    // The current directory as the host reports it.
+    std::string current() const;
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::string myPrevious;
+};
+
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// Writes text through the system's own text stream: LF becomes CR LF.
+void WriteText(const std::string& path, const std::string& text);
 
 #endif

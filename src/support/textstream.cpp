@@ -40,6 +40,7 @@ void ifstream::open(const char* path) {
         return;
     }
     myPutbackCount = 0;
+    myLine = 1;
     OpenFile(path, "rb");
 }
 
@@ -79,19 +80,23 @@ ifstream& ifstream::get(char& ch) {
     }
     if (myPutbackCount > 0) {
         ch = myPutback[--myPutbackCount];
-        return *this;
-    }
-    int byte = PeekByte();
-    if (byte < 0) {
-        setstate(eofbit | failbit);
-        return *this;
-    }
-    myPos++;
-    if (byte == '\r' && PeekByte() == '\n') {
+    } else {
+        int byte = PeekByte();
+        if (byte < 0) {
+            setstate(eofbit | failbit);
+            return *this;
+        }
         myPos++;
-        byte = '\n';
+        if (byte == '\r' && PeekByte() == '\n') {
+            myPos++;
+            byte = '\n';
+        }
+        ch = static_cast<char>(byte);
     }
-    ch = static_cast<char>(byte);
+    if (ch == '\n')
+        myLine++;
+    if (myTape)
+        myTape->push_back(ch);
     return *this;
 }
 
@@ -101,6 +106,10 @@ ifstream& ifstream::putback(char ch) {
         return *this;
     }
     myPutback[myPutbackCount++] = ch;
+    if (ch == '\n')
+        myLine--;
+    if (myTape && !myTape->empty())
+        myTape->pop_back();
     return *this;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 namespace kyvo {
 
@@ -65,12 +66,20 @@ public:
     // Skips white space, then takes one character.
     ifstream& operator>>(char& ch);
 
+    // The number of the line the next character belongs to, from 1.
+    int line() const { return myLine; }
+    // From now on every character delivered is appended to tape, and taken
+    // off again when it is put back; nullptr stops the recording.
+    void record(std::string* tape) { myTape = tape; }
+
 private:
     int PeekByte();
     void CloseFile();
 
     char myPutback[8];
     int myPutbackCount = 0;
+    int myLine = 1;
+    std::string* myTape = nullptr;
 };
 
 class ofstream : public StreamBase {
