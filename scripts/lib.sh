@@ -40,7 +40,12 @@ kyvo_build() {
 }
 
 kyvo_build_native() { kyvo_build native; }
-kyvo_build_win64() { kyvo_build win64 -DCMAKE_TOOLCHAIN_FILE="$KYVO_ROOT/cmake/mingw-w64-x86_64.cmake"; }
+# The cross builds pack the sample bundle with the native kyvo: build native first.
+kyvo_build_win64() {
+    kyvo_build win64 -DCMAKE_TOOLCHAIN_FILE="$KYVO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DKYVO_HOST_KYVO="$KYVO_ROOT/build/native/bin/kyvo"
+}
 kyvo_build_win32() {
-    kyvo_build win32 -DCMAKE_TOOLCHAIN_FILE="$KYVO_ROOT/cmake/mingw-w64-i686.cmake" -DKYVO_TESTS=OFF
+    kyvo_build win32 -DCMAKE_TOOLCHAIN_FILE="$KYVO_ROOT/cmake/mingw-w64-i686.cmake" -DKYVO_TESTS=OFF \
+        -DKYVO_HOST_KYVO="$KYVO_ROOT/build/native/bin/kyvo"
 }

@@ -101,3 +101,24 @@ TEST_F(Generation, AMissingTempFileIsAnError) {
     EXPECT_FALSE(kyvo::GenerateFiles(1, slots, nullptr));
     EXPECT_STREQ("Cannot read temp.dat back from the working folder.", kyvo::GenerateError());
 }
+
+// The sample bundle that ships with the tool.
+TEST_F(Generation, TheSampleBundleIsSoundAndEveryCutOfItIsReported) {
+    ASSERT_TRUE(kyvo::DecodeBundle(KYVO_SAMPLE_INFO, "temp.dat")) << kyvo::GenerateError();
+    kyvo::apvector<char[30]> slots(57);
+    ASSERT_TRUE(kyvo::GenerateFiles(297, slots, nullptr)) << kyvo::GenerateError();
+    EXPECT_EQ(std::string::npos, ReadBytes("generated cogs/kyle.cog").find('$'));
+
+    std::string text;
+    {
+        kyvo::ifstream in("temp.dat");
+        char ch;
+        while (in.get(ch))
+            text += ch;
+    }
+    for (std::size_t cut = 0; cut + 1 < text.size(); cut += 97) {
+        WriteText("temp.dat", text.substr(0, cut));
+        kyvo::ifstream all("temp.dat");
+        EXPECT_FALSE(kyvo::CheckBundle(all)) << "cut at " << cut;
+    }
+}

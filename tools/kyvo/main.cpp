@@ -1,0 +1,47 @@
+// kyvo: the command-line side of Tormesk Kyvo.
+#include <cstdio>
+
+#include "commands.h"
+
+namespace kyvo {
+
+int Fail(int status, const std::string& message) {
+    std::fprintf(stderr, "kyvo: %s\n", message.c_str());
+    return status;
+}
+
+bool WantsHelp(const Words& words) {
+    for (const std::string& word : words)
+        if (word == "--help" || word == "-h")
+            return true;
+    return false;
+}
+
+} // namespace kyvo
+
+namespace {
+
+const char* const kUsage =
+    "usage: kyvo COMMAND ...\n"
+    "\n"
+    "  bundle pack DIR -o FILE     pack a template folder into an encoded bundle\n"
+    "  bundle unpack FILE -o DIR   unpack an encoded bundle into a template folder\n"
+    "  bundle check FILE           report the first problem of a bundle\n"
+    "\n"
+    "Run 'kyvo COMMAND --help' for more.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    kyvo::Words words(argv + 1, argv + argc);
+    if (words.empty())
+        return std::fputs(kUsage, stderr), kyvo::kExitUsage;
+    std::string command = words[0];
+    words.erase(words.begin());
+    if (command == "--help" || command == "-h")
+        return std::fputs(kUsage, stdout), 0;
+    if (command == "bundle")
+        return kyvo::BundleCommand(words);
+    std::fputs(kUsage, stderr);
+    return kyvo::Fail(kyvo::kExitUsage, "unknown command '" + command + "'");
+}
