@@ -14,6 +14,8 @@ const int kExitProblem = 1;
 const int kExitUsage = 2;
 
 int BundleCommand(const Words& words);
+int GenerateCommand(const Words& words);
+int GobCommand(const Words& words);
 
 // Prints "kyvo: " and the message on standard error; returns status.
 int Fail(int status, const std::string& message);

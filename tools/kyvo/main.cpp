@@ -27,6 +27,10 @@ const char* const kUsage =
     "  bundle pack DIR -o FILE     pack a template folder into an encoded bundle\n"
     "  bundle unpack FILE -o DIR   unpack an encoded bundle into a template folder\n"
     "  bundle check FILE           report the first problem of a bundle\n"
+    "  generate PASSWORD [--dir DIR] [--bundle FILE]\n"
+    "                              make Tmk_Kyvo_PASSWORD.gob as the Windows tool does\n"
+    "  gob list FILE               list the entries of a container\n"
+    "  gob extract FILE -o DIR     write the entries of a container into DIR\n"
     "\n"
     "Run 'kyvo COMMAND --help' for more.\n";
 
@@ -42,6 +46,10 @@ int main(int argc, char** argv) {
         return std::fputs(kUsage, stdout), 0;
     if (command == "bundle")
         return kyvo::BundleCommand(words);
+    if (command == "generate")
+        return kyvo::GenerateCommand(words);
+    if (command == "gob")
+        return kyvo::GobCommand(words);
     std::fputs(kUsage, stderr);
     return kyvo::Fail(kyvo::kExitUsage, "unknown command '" + command + "'");
 }

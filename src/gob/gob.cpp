@@ -1,0 +1,181 @@
+#include "gob/gob.h"
+
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace kyvo {
+
+namespace {
+
+const std::size_t kHeaderSize = 12;
+const std::size_t kEntrySize = 4 + 4 + kGobNameSize;
+
+std::uint32_t Get32(const std::string& bytes, std::uint64_t at) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+void Put32(std::string& bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; i++)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+bool Refuse(std::string& error, const std::string& text) {
+    error = text;
+    return false;
+}
+
+std::string Lower(std::string text) {
+    for (char& ch : text)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+// The last part of a path, whichever separator the host uses.
+std::string BaseName(const std::string& path) {
+    std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+bool ParseGob(const std::string& bytes, GobArchive& archive, std::string& error) {
+    archive.entries.clear();
+    GobArchive read;
+    std::uint64_t size = bytes.size();
+    if (size < kHeaderSize || bytes.compare(0, 4, "GOB ") != 0)
+        return Refuse(error, "not a GOB container (no \"GOB \" at its start)");
+    if (Get32(bytes, 4) != kGobVersion)
+        return Refuse(error, "unknown GOB version " + std::to_string(Get32(bytes, 4)) + " (expected 20)");
+    std::uint64_t directory = Get32(bytes, 8);
+    if (directory + 4 > size)
+        return Refuse(error, "the directory lies outside the container");
+    std::uint64_t count = Get32(bytes, directory);
+    if (count * kEntrySize > size - directory - 4)
+        return Refuse(error, "the directory's " + std::to_string(count) + " entries do not fit in the container");
+    for (std::uint64_t i = 0; i < count; i++) {
+        std::uint64_t at = directory + 4 + i * kEntrySize;
+        std::uint64_t offset = Get32(bytes, at);
+        std::uint64_t length = Get32(bytes, at + 4);
+        const char* name = bytes.data() + at + 8;
+        std::size_t nameLength = strnlen(name, kGobNameSize);
+        if (nameLength == kGobNameSize)
+            return Refuse(error, "entry " + std::to_string(i) + " has a name without its terminator");
+        if (offset + length > size)
+            return Refuse(error, "the data of entry " + std::to_string(i) + " (" + std::string(name, nameLength) +
+                                     ") lies outside the container");
+        read.entries.push_back({std::string(name, nameLength), bytes.substr(offset, length)});
+    }
+    archive = std::move(read);
+    return true;
+}
+
+bool ReadGob(const std::string& path, GobArchive& archive, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Refuse(error, path + ": cannot be read");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (!ParseGob(bytes.str(), archive, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    return true;
+}
+
+bool SerializeGob(const GobArchive& archive, std::string& bytes, std::string& error) {
+    std::uint64_t total = kHeaderSize + 4 + archive.entries.size() * kEntrySize;
+    for (const GobEntry& entry : archive.entries)
+        total += entry.data.size();
+    if (total > 0xFFFFFFFFu)
+        return Refuse(error, "the files are too large for a GOB container (4 GiB at most)");
+    bytes.clear();
+    bytes.reserve(total);
+    bytes += "GOB ";
+    Put32(bytes, kGobVersion);
+    Put32(bytes, kHeaderSize);
+    Put32(bytes, static_cast<std::uint32_t>(archive.entries.size()));
+    std::uint64_t offset = kHeaderSize + 4 + archive.entries.size() * kEntrySize;
+    for (const GobEntry& entry : archive.entries) {
+        Put32(bytes, static_cast<std::uint32_t>(offset));
+        Put32(bytes, static_cast<std::uint32_t>(entry.data.size()));
+        std::string name = entry.name;
+        name.resize(kGobNameSize, '\0');
+        bytes += name;
+        offset += entry.data.size();
+    }
+    for (const GobEntry& entry : archive.entries)
+        bytes += entry.data;
+    return true;
+}
+
+bool WriteGob(const std::string& path, const GobArchive& archive, std::string& error) {
+    std::string bytes;
+    if (!SerializeGob(archive, bytes, error))
+        return false;
+    std::string temp = path + ".saving";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return Refuse(error, path + ": cannot be written");
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return Refuse(error, path + ": writing failed; check that the disk has room");
+        }
+    }
+    std::error_code failed;
+    fs::rename(temp, path, failed);
+    if (failed) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return Refuse(error, path + ": cannot be written (" + failed.message() + ")");
+    }
+    return true;
+}
+
+std::string GobFolderFor(const std::string& fileName) {
+    std::size_t dot = fileName.find_last_of('.');
+    std::string extension = dot == std::string::npos ? "" : Lower(fileName.substr(dot));
+    if (extension == ".cog")
+        return "cog\\";
+    if (extension == ".dat")
+        return "misc\\";
+    if (extension == ".uni")
+        return "ui\\";
+    return "";
+}
+
+bool AddGobEntry(GobArchive& archive, const std::string& name, const std::string& data, std::string& error) {
+    if (name.empty() || name.size() >= kGobNameSize || name.find('\0') != std::string::npos)
+        return Refuse(error, "the name " + name + " does not fit a GOB entry (1 to 127 bytes)");
+    for (const GobEntry& entry : archive.entries)
+        if (Lower(entry.name) == Lower(name))
+            return Refuse(error, "the container already holds " + name);
+    archive.entries.push_back({name, data});
+    return true;
+}
+
+bool AddGobFile(GobArchive& archive, const std::string& path, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Refuse(error, path + ": cannot be read");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad())
+        return Refuse(error, path + ": cannot be read");
+    std::string name = BaseName(path);
+    return AddGobEntry(archive, GobFolderFor(name) + name, bytes.str(), error);
+}
+
+} // namespace kyvo

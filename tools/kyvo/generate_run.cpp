@@ -1,0 +1,93 @@
+#include "generate_run.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "generate/bundle.h"
+#include "generate/generate_error.h"
+#include "generate/generation.h"
+#include "generate/names.h"
+#include "generate/paths.h"
+#include "generate/refusals.h"
+#include "gob/gob.h"
+
+namespace fs = std::filesystem;
+
+namespace kyvo {
+
+namespace {
+
+bool EndsWith(const char* text, const char* tail) {
+    std::size_t n = std::strlen(text), m = std::strlen(tail);
+    return n >= m && std::strcmp(text + n - m, tail) == 0;
+}
+
+// Removes what the run made: the generated files, the scratch folder when it
+// is empty, and temp.dat. A slot names a file only once it ends in ".cog".
+void RemoveRunFiles(apvector<char[30]>& rand_values) {
+    std::error_code ignored;
+    for (int k = 0; k < rand_values.length(); k++)
+        if (EndsWith(rand_values[k], ".cog") && PathInScratchFolder(rand_values[k]))
+            fs::remove(directory, ignored);
+    const char* others[] = {"items.dat", "jkstrings.uni"};
+    for (const char* name : others)
+        if (PathInScratchFolder(name))
+            fs::remove(directory, ignored);
+    if (ScratchFolderPath() && fs::is_directory(directory, ignored))
+        fs::remove(directory, ignored); // only when empty
+    fs::remove(kTempName, ignored);
+}
+
+bool PackContainer(apvector<char[30]>& rand_values, const char* path, std::string& error) {
+    GobArchive archive;
+    for (int k = 0; k < kRunFileCount; k++) {
+        const char* name = k < kCogCount ? rand_values[k] : k == kCogCount ? "items.dat" : "jkstrings.uni";
+        if (!PathInScratchFolder(name)) {
+            error = GenerateError();
+            return false;
+        }
+        if (!AddGobFile(archive, directory, error))
+            return false;
+    }
+    return WriteGob(path, archive, error);
+}
+
+bool Run(const std::string& bundle, apvector<char[30]>& rand_values, std::string& container, std::string& error) {
+    if (!ScratchFolderPath())
+        return error = GenerateError(), false;
+    std::error_code failed;
+    fs::create_directory(directory, failed);
+    if (!fs::is_directory(directory)) {
+        error = std::string("Cannot create the scratch folder ") + directory + ". Check that the working folder is "
+                "writable and holds no file of that name.";
+        return false;
+    }
+    if (!DecodeBundle(bundle.c_str(), kTempName) || !GenerateFiles(SeedValue(grabber), rand_values, nullptr))
+        return error = GenerateError(), false;
+    char name[100];
+    ContainerName(name, sizeof name, ".gob");
+    if (!PathInCurrentDirectory(name))
+        return error = GenerateError(), false;
+    container = directory;
+    return PackContainer(rand_values, container.c_str(), error);
+}
+
+} // namespace
+
+bool GenerateContainer(const std::string& password, const std::string& bundle, std::string& container,
+                       std::string& error) {
+    ClearGenerateError();
+    if (const char* refusal = RefuseRun(password.c_str(), bundle.c_str())) {
+        error = refusal;
+        return false;
+    }
+    apvector<char[30]> rand_values(kCogCount);
+    for (int k = 0; k < kCogCount; k++)
+        rand_values[k][0] = '\0';
+    bool ok = Run(bundle, rand_values, container, error);
+    RemoveRunFiles(rand_values);
+    return ok;
+}
+
+} // namespace kyvo
