@@ -3,7 +3,7 @@
 
 KYVO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 KYVO_PACKAGES="g++ cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-wine64 xvfb xauth googletest libbenchmark-dev clang"
+wine64 xvfb xauth googletest libbenchmark-dev clang libclang-rt-14-dev"
 
 # Prints how long the named step took.
 kyvo_timed() {
