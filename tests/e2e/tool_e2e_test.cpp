@@ -1,0 +1,355 @@
+// Drives the real Tormesk Kyvo window the way a user would: finds it by class
+// and title, types with WM_SETTEXT, presses with WM_COMMAND, reads and
+// dismisses each message box, then looks at the folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "generate_run.h"
+#include "test_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kTitle[] = "Tormesk Kyvo v0.5 NF PRE-RELEASE";
+const char kRefusedName[] = "The password holds a character that a file name cannot hold "
+                            "(\\ / : * ? \" < > | or a control character). Choose another password.";
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path().string();
+}
+
+std::string ToolPath() { return ProgramFolder() + "\\TormeskKyvo.exe"; }
+std::string SampleBundle() { return ProgramFolder() + "\\info.txt"; }
+
+std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+struct Box {
+    std::string caption;
+    std::string text;
+    bool icon = false;
+};
+
+struct FindOwned {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedDialog(HWND window, LPARAM data) {
+    FindOwned* find = reinterpret_cast<FindOwned*>(data);
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::string(name) == "#32770" && GetWindow(window, GW_OWNER) == find->owner && IsWindowVisible(window)) {
+        find->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The tool, started in a folder of its own.
+class Tool {
+public:
+    explicit Tool(const std::string& folder, const char* fault = nullptr) {
+        SetEnvironmentVariableA("KYVO_CONMAN_FAULT", fault);
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + ToolPath() + "\"";
+        EXPECT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                   &startup, &myProcess));
+        SetEnvironmentVariableA("KYVO_CONMAN_FAULT", nullptr);
+        for (int i = 0; i < 400 && !main; i++) {
+            HWND window = FindWindowA("tesk", kTitle);
+            DWORD pid = 0;
+            if (window)
+                GetWindowThreadProcessId(window, &pid);
+            if (window && pid == myProcess.dwProcessId)
+                main = window;
+            else
+                Sleep(50);
+        }
+        EXPECT_NE(nullptr, main) << "the tool's window did not appear";
+        edit = FindWindowExA(main, nullptr, "Edit", nullptr);
+    }
+
+    ~Tool() {
+        if (WaitForSingleObject(myProcess.hProcess, 0) == WAIT_TIMEOUT) {
+            PostMessageA(main, WM_COMMAND, 101, 0);
+            if (WaitForSingleObject(myProcess.hProcess, 5000) == WAIT_TIMEOUT)
+                TerminateProcess(myProcess.hProcess, 99);
+        }
+        CloseHandle(myProcess.hThread);
+        CloseHandle(myProcess.hProcess);
+    }
+
+    void Type(const std::string& text) { SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    void Command(WPARAM id) { PostMessageA(main, WM_COMMAND, id, 0); }
+
+    // Waits for a message box owned by the window, reads it and dismisses it.
+    Box Answer(DWORD timeoutMs = 60000) {
+        Box box;
+        FindOwned find = {main, nullptr};
+        for (DWORD waited = 0; !find.found && waited < timeoutMs; waited += 25) {
+            Sleep(25);
+            EnumWindows(FindOwnedDialog, reinterpret_cast<LPARAM>(&find));
+        }
+        if (!find.found) {
+            ADD_FAILURE() << "no message box appeared";
+            return box;
+        }
+        char text[4096] = "";
+        GetWindowTextA(find.found, text, sizeof text);
+        box.caption = text;
+        GetDlgItemTextA(find.found, 0xFFFF, text, sizeof text);
+        box.text = text;
+        box.icon = SendDlgItemMessageA(find.found, 0x440, STM_GETICON, 0, 0) != 0;
+        PostMessageA(find.found, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 200 && IsWindow(find.found); i++)
+            Sleep(25);
+        Sleep(200); // what the run does once its box is dismissed
+        return box;
+    }
+
+    // The exit code once the process has ended, or -1.
+    long ExitCode(DWORD timeoutMs = 10000) {
+        if (WaitForSingleObject(myProcess.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(myProcess.hProcess, &code);
+        return static_cast<long>(code);
+    }
+
+    HWND main = nullptr;
+    HWND edit = nullptr;
+
+private:
+    PROCESS_INFORMATION myProcess = {};
+};
+
+class ToolWindow : public ::testing::Test {
+protected:
+    ToolWindow() { fs::copy_file(SampleBundle(), folder / "info.txt"); }
+    TestFolder folder;
+};
+
+} // namespace
+
+TEST_F(ToolWindow, HasItsClassStylesSizeAndControls) {
+    Tool tool(folder.path());
+    ASSERT_NE(nullptr, tool.main);
+    EXPECT_EQ(static_cast<ULONG_PTR>(CS_DBLCLKS), GetClassLongPtrA(tool.main, GCL_STYLE));
+    LONG style = GetWindowLongA(tool.main, GWL_STYLE);
+    EXPECT_EQ(static_cast<LONG>(WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
+              style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CAPTION));
+    EXPECT_TRUE(GetWindowLongA(tool.main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    RECT outer;
+    GetWindowRect(tool.main, &outer);
+    EXPECT_EQ(300, outer.right - outer.left);
+    EXPECT_EQ(115, outer.bottom - outer.top);
+    RECT client;
+    GetClientRect(tool.main, &client);
+    EXPECT_LT(client.bottom, 85) << "the menu bar is attached";
+
+    HWND button = FindWindowExA(tool.main, nullptr, "Button", nullptr);
+    HWND label = FindWindowExA(tool.main, nullptr, "Static", nullptr);
+    char text[64];
+    GetWindowTextA(button, text, sizeof text);
+    EXPECT_STREQ("Generate Kyvo Gob!", text);
+    EXPECT_EQ(203, GetDlgCtrlID(button));
+    GetWindowTextA(label, text, sizeof text);
+    EXPECT_STREQ("PASS:", text);
+    EXPECT_EQ(0, GetDlgCtrlID(label));
+    EXPECT_EQ(static_cast<LONG>(0x50001001), GetWindowLongA(label, GWL_STYLE));
+    EXPECT_EQ(0, GetWindowTextLengthA(tool.edit));
+    EXPECT_EQ(0, GetDlgCtrlID(tool.edit));
+    EXPECT_FALSE(GetWindowLongA(tool.edit, GWL_STYLE) & ES_PASSWORD);
+
+    tool.Command(104); // no such command: nothing happens
+    Sleep(200);
+    EXPECT_TRUE(IsWindow(tool.main));
+}
+
+TEST(ToolResources, MenuAndIcon) {
+    HMODULE program = LoadLibraryExA(ToolPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, program);
+    EXPECT_NE(nullptr, FindResourceExA(program, MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(501),
+                                       MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
+    HMENU menu = LoadMenuA(program, MAKEINTRESOURCEA(501));
+    ASSERT_NE(nullptr, menu);
+    ASSERT_EQ(2, GetMenuItemCount(menu));
+    char text[32];
+    GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&File", text);
+    GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&About", text);
+    HMENU file = GetSubMenu(menu, 0), about = GetSubMenu(menu, 1);
+    ASSERT_EQ(1, GetMenuItemCount(file));
+    EXPECT_EQ(101u, GetMenuItemID(file, 0));
+    GetMenuStringA(file, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&Exit", text);
+    ASSERT_EQ(2, GetMenuItemCount(about));
+    EXPECT_EQ(103u, GetMenuItemID(about, 0));
+    GetMenuStringA(about, 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&Note", text);
+    EXPECT_EQ(102u, GetMenuItemID(about, 1));
+    GetMenuStringA(about, 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ("&Credits", text);
+
+    HRSRC group = FindResourceA(program, MAKEINTRESOURCEA(125), MAKEINTRESOURCEA(14));
+    ASSERT_NE(nullptr, group);
+    const BYTE* entries = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
+    EXPECT_EQ(1, entries[4]);  // one image
+    EXPECT_EQ(35, entries[6]); // width
+    EXPECT_EQ(30, entries[7]); // height
+    EXPECT_EQ(8, entries[12]); // bits per pixel
+    FreeLibrary(program);
+}
+
+TEST_F(ToolWindow, AboutBoxes) {
+    Tool tool(folder.path());
+    tool.Command(102);
+    Box credits = tool.Answer();
+    EXPECT_EQ("Credits", credits.caption);
+    EXPECT_EQ(0u, credits.text.find("Special Thanks To:\n\n"));
+    EXPECT_NE(std::string::npos,
+              credits.text.find("\n\nThis project would not have been possible without their aid and encouragement.\n\n- "));
+    EXPECT_FALSE(credits.icon);
+    tool.Command(103);
+    Box note = tool.Answer();
+    EXPECT_EQ("Note", note.caption);
+    EXPECT_EQ("Password cannot be longer than 30 characters!", note.text);
+    EXPECT_TRUE(note.icon);
+}
+
+TEST_F(ToolWindow, FileExitAndTheCloseBoxEndWithZero) {
+    {
+        Tool tool(folder.path());
+        tool.Command(101);
+        EXPECT_EQ(0, tool.ExitCode());
+    }
+    Tool tool(folder.path());
+    PostMessageA(tool.main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(0, tool.ExitCode());
+}
+
+TEST_F(ToolWindow, RefusalsInTheirOrder) {
+    Tool tool(folder.path());
+    const std::string k30(30, 'p');
+    struct Case {
+        std::string password;
+        const char* existing;
+        bool bundle;
+        const char* message;
+    } cases[] = {
+        {"", "Tmk_Kyvo_.gob", true, "Kyvo with current password already exists!"},
+        {"", nullptr, true, "Enter a password."},
+        {"abc", "Tmk_Kyvo_abc.gob", true, "Kyvo with current password already exists!"},
+        {k30 + "q", nullptr, true, "Password exceeds 30 character limit."},
+        {k30 + "q", "Tmk_Kyvo_pppppppppppppppppppppppppppppp.gob", true, "Kyvo with current password already exists!"},
+        {"abc", nullptr, false, "info.txt not found!"},
+        {"a?b", nullptr, true, kRefusedName},
+    };
+    for (const Case& c : cases) {
+        if (c.existing)
+            WriteBytes(folder / c.existing, "earlier");
+        if (!c.bundle)
+            fs::rename(folder / "info.txt", folder / "away.txt");
+        std::set<std::string> before = Listing(folder.path());
+        tool.Type(c.password);
+        tool.Command(203);
+        Box box = tool.Answer();
+        EXPECT_EQ("Error", box.caption) << c.message;
+        EXPECT_EQ(c.message, box.text);
+        EXPECT_TRUE(box.icon);
+        EXPECT_EQ(before, Listing(folder.path()));
+        if (c.existing) {
+            EXPECT_EQ("earlier", ReadBytes(folder / c.existing));
+            fs::remove(folder / c.existing);
+        }
+        if (!c.bundle)
+            fs::rename(folder / "away.txt", folder / "info.txt");
+    }
+}
+
+TEST_F(ToolWindow, FullRunsMakeTheSameContainerAsTheCommandLine) {
+    Tool tool(folder.path());
+    const char* passwords[] = {"abc", "second run"};
+    for (const char* password : passwords) {
+        tool.Type(password);
+        auto start = std::chrono::steady_clock::now();
+        tool.Command(203);
+        Box box = tool.Answer();
+        auto took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        std::printf("full run with '%s': %.2f s from the press to the dismissed box\n", password, took);
+        EXPECT_EQ("Patch complete", box.caption);
+        EXPECT_EQ("Kyvo files have been patched.", box.text);
+        EXPECT_TRUE(box.icon);
+
+        TestFolder other;
+        fs::copy_file(SampleBundle(), other / "info.txt");
+        std::string container, error;
+        {
+            InFolder there(other.path());
+            ASSERT_TRUE(kyvo::GenerateContainer(password, "info.txt", container, error)) << error;
+        }
+        std::string name = std::string("Tmk_Kyvo_") + password + ".gob";
+        EXPECT_EQ(ReadBytes(other / name), ReadBytes(folder / name)) << password;
+    }
+    EXPECT_EQ((std::set<std::string>{"info.txt", "Tmk_Kyvo_abc.gob", "Tmk_Kyvo_second run.gob"}),
+              Listing(folder.path()));
+    EXPECT_EQ(nullptr, FindWindowA("TConManForm", "Container Manager"));
+}
+
+struct Fault {
+    const char* fault;
+    const char* message; // nullptr: the run succeeds
+};
+
+class ToolFaults : public ToolWindow, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(ToolFaults, AreErrorsNeverSuccess) {
+    Tool tool(folder.path(), GetParam().fault);
+    tool.Type("faulty");
+    tool.Command(203);
+    Box box = tool.Answer();
+    if (!GetParam().message) {
+        EXPECT_EQ("Patch complete", box.caption);
+        EXPECT_EQ((std::set<std::string>{"info.txt", "Tmk_Kyvo_faulty.gob"}), Listing(folder.path()));
+        return;
+    }
+    EXPECT_EQ("Error", box.caption);
+    EXPECT_EQ(GetParam().message, box.text);
+    EXPECT_TRUE(box.icon);
+    EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path()));
+    EXPECT_EQ(nullptr, FindWindowA("TConManForm", "Container Manager"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConMan, ToolFaults,
+    ::testing::Values(Fault{"no-dialog", "The Container Manager did not open its \"Create new Container\" dialog."},
+                      Fault{"late-dialog", nullptr},
+                      Fault{"crash-adding", "The Container Manager ended while it worked on \"Add Files to Container\"."}));
+
+TEST_F(ToolWindow, ABrokenBundleIsAnError) {
+    std::string bundle = ReadBytes(folder / "info.txt");
+    WriteBytes(folder / "info.txt", bundle.substr(0, bundle.size() / 3));
+    Tool tool(folder.path());
+    tool.Type("abc");
+    tool.Command(203);
+    Box box = tool.Answer();
+    EXPECT_EQ("Error", box.caption);
+    EXPECT_EQ(0u, box.text.find("The template bundle is broken: cog section ")) << box.text;
+    EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path()));
+}
