@@ -81,7 +81,13 @@ public:
                 Sleep(50);
         }
         EXPECT_NE(nullptr, main) << "the tool's window did not appear";
-        edit = FindWindowExA(main, nullptr, "Edit", nullptr);
+        // The controls come a moment after the window itself.
+        for (int i = 0; i < 200 && main && !edit; i++) {
+            edit = FindWindowExA(main, nullptr, "Edit", nullptr);
+            if (!edit)
+                Sleep(25);
+        }
+        EXPECT_NE(nullptr, edit) << "the password field did not appear";
     }
 
     ~Tool() {
@@ -316,6 +322,8 @@ struct Fault {
     const char* fault;
     const char* message; // nullptr: the run succeeds
 };
+
+void PrintTo(const Fault& c, std::ostream* os) { *os << c.fault; }
 
 class ToolFaults : public ToolWindow, public ::testing::WithParamInterface<Fault> {};
 
