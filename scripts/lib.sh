@@ -11,10 +11,10 @@ kyvo_timed() {
     shift
     start=$(date +%s.%N)
     "$@"
-    status=$?
+    timed_status=$?
     end=$(date +%s.%N)
     printf '== %s: %.1f s\n' "$label" "$(echo "$end - $start" | bc 2>/dev/null || echo 0)"
-    return $status
+    return $timed_status
 }
 
 kyvo_install_packages() {
