@@ -54,19 +54,24 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
 // The decoded form of an encoded bundle, in a scratch file beside it.
 class DecodedBundle {
 public:
-    explicit DecodedBundle(const std::string& encoded) : myPath(encoded + ".decoded.tmp") {
-        myOk = DecodeBundle(encoded.c_str(), myPath.c_str());
-    }
+    explicit DecodedBundle(const std::string& encoded) : myEncoded(encoded), myPath(encoded + ".decoded.tmp") {}
     ~DecodedBundle() {
         std::error_code ignored;
         fs::remove(myPath, ignored);
     }
-    bool ok() const { return myOk; }
+    // Decodes the bundle; false, with the reason in error, when it cannot.
+    bool Decode(std::string& error) {
+        if (!fs::exists(myEncoded))
+            return error = myEncoded + ": no such file", false;
+        if (!DecodeBundle(myEncoded.c_str(), myPath.c_str()))
+            return error = GenerateError(), false;
+        return true;
+    }
     const std::string& path() const { return myPath; }
 
 private:
+    std::string myEncoded;
     std::string myPath;
-    bool myOk;
 };
 
 // One cog file must be exactly one section and the rest of its terminator line.
@@ -129,15 +134,9 @@ bool PackBundle(const std::string& folder, const std::string& file, std::string&
 }
 
 bool UnpackBundle(const std::string& file, const std::string& folder, std::string& error) {
-    if (!fs::exists(file)) {
-        error = file + ": no such file";
-        return false;
-    }
     DecodedBundle decoded(file);
-    if (!decoded.ok()) {
-        error = GenerateError();
+    if (!decoded.Decode(error))
         return false;
-    }
     std::error_code failed;
     fs::create_directories(folder, failed);
     ifstream all(decoded.path().c_str());
@@ -168,15 +167,9 @@ bool UnpackBundle(const std::string& file, const std::string& folder, std::strin
 }
 
 bool CheckBundleFile(const std::string& file, std::string& error) {
-    if (!fs::exists(file)) {
-        error = file + ": no such file";
-        return false;
-    }
     DecodedBundle decoded(file);
-    if (!decoded.ok()) {
-        error = GenerateError();
+    if (!decoded.Decode(error))
         return false;
-    }
     ifstream all(decoded.path().c_str());
     if (!CheckBundle(all)) {
         error = file + ": " + Problem();
