@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "generate/generate_error.h"
+#include "generate/generation.h"
 #include "generate/paths.h"
 
 namespace kyvo {
@@ -92,11 +93,9 @@ bool CreateContainer(HWND ConMan, const char* path) {
 bool AddFiles(HWND ConMan, apvector<char[30]>& rand_values) {
     std::size_t used = 0;
     bigone[0] = '\0';
-    for (int k = 0; k < rand_values.length(); k++)
-        if (!AppendEntry(used, rand_values[k]))
+    for (int k = 0; k < kRunFileCount; k++)
+        if (!AppendEntry(used, RunFileName(rand_values, k)))
             return false;
-    if (!AppendEntry(used, "items.dat") || !AppendEntry(used, "jkstrings.uni"))
-        return false;
     PostMessageA(ConMan, WM_COMMAND, kCommandAdd, 0);
     Sleep(300);
     if (!FillDialog(ConMan, "Add Files to Container", bigone))

@@ -23,32 +23,6 @@ bool IsFolder(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool EndsWith(const char* text, const char* tail) {
-    std::size_t n = std::strlen(text), m = std::strlen(tail);
-    return n >= m && std::strcmp(text + n - m, tail) == 0;
-}
-
-// Deletes the generated files and the scratch folder, pacing the deletions
-// as the Container Manager may still be letting go of the files. A slot
-// names a file only once it ends in ".cog".
-void RemoveScratchFiles(apvector<char[30]>& rand_values, bool paced) {
-    for (int k = 0; k < rand_values.length(); k++) {
-        if (EndsWith(rand_values[k], ".cog") && PathInScratchFolder(rand_values[k]))
-            DeleteFileA(directory);
-        if (paced)
-            Sleep(50);
-    }
-    const char* others[] = {"items.dat", "jkstrings.uni"};
-    for (const char* name : others) {
-        if (PathInScratchFolder(name))
-            DeleteFileA(directory);
-        if (paced)
-            Sleep(50);
-    }
-    if (ScratchFolderPath())
-        RemoveDirectoryA(directory);
-}
-
 // The container holds every file of the run once the Container Manager ended.
 bool ContainerComplete(const char* path) {
     GobArchive archive;
@@ -57,7 +31,7 @@ bool ContainerComplete(const char* path) {
         SetGenerateError("The Container Manager did not write %s.", path);
         return false;
     }
-    if (!ReadGob(path, archive, error) || archive.entries.size() != kCogCount + 2) {
+    if (!ReadGob(path, archive, error) || archive.entries.size() != kRunFileCount) {
         SetGenerateError("The Container Manager did not add every file to %s.", path);
         return false;
     }
@@ -118,7 +92,7 @@ void GenerationRun(HWND owner, HWND passwordField) {
         rand_values[k][0] = '\0';
     HWND ConMan = StartConMan();
     if (!ConMan) {
-        RemoveScratchFiles(rand_values, false);
+        RemoveScratchFiles(rand_values, nullptr);
         MessageBoxA(owner, "ConMan.exe not found!", Alert, MB_OK);
         return;
     }
@@ -126,14 +100,14 @@ void GenerationRun(HWND owner, HWND passwordField) {
     if (!Generate(ConMan, rand_values, container, backup)) {
         std::string message = GenerateError();
         CloseConMan(ConMan);
-        RemoveScratchFiles(rand_values, false);
+        RemoveScratchFiles(rand_values, nullptr);
         DeleteFileA(backup);
         DeleteFileA(container); // the refusals made sure it was not there before
         DeleteFileA(kTempName);
         MessageBoxA(owner, message.c_str(), Alert, MB_ICONERROR | MB_OK);
         return;
     }
-    RemoveScratchFiles(rand_values, true);
+    RemoveScratchFiles(rand_values, SleepMs); // the Container Manager may still be letting go
     MessageBoxA(owner, "Kyvo files have been patched.", Finish, MB_ICONEXCLAMATION | MB_OK);
     DeleteFileA(kTempName);
 }

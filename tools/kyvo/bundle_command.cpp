@@ -34,10 +34,6 @@ bool InputAndOutput(const Words& words, std::string& in, std::string& out) {
     return !in.empty() && !out.empty();
 }
 
-int Usage(const std::string& message) {
-    std::fputs(kBundleHelp, stderr);
-    return Fail(kExitUsage, message);
-}
 
 } // namespace
 
@@ -45,24 +41,24 @@ int BundleCommand(const Words& words) {
     if (WantsHelp(words))
         return std::fputs(kBundleHelp, stdout), 0;
     if (words.empty())
-        return Usage("bundle needs pack, unpack or check");
+        return UsageError(kBundleHelp, "bundle needs pack, unpack or check");
     Words rest(words.begin() + 1, words.end());
     std::string in, out, error;
     if (words[0] == "pack" || words[0] == "unpack") {
         if (!InputAndOutput(rest, in, out))
-            return Usage("bundle " + words[0] + " needs an input and -o OUTPUT");
+            return UsageError(kBundleHelp, "bundle " + words[0] + " needs an input and -o OUTPUT");
         bool ok = words[0] == "pack" ? PackBundle(in, out, error) : UnpackBundle(in, out, error);
         return ok ? 0 : Fail(kExitProblem, error);
     }
     if (words[0] == "check") {
         if (rest.size() != 1)
-            return Usage("bundle check needs one FILE");
+            return UsageError(kBundleHelp, "bundle check needs one FILE");
         if (!CheckBundleFile(rest[0], error))
             return Fail(kExitProblem, error);
         std::printf("%s: sound\n", rest[0].c_str());
         return 0;
     }
-    return Usage("unknown bundle command '" + words[0] + "'");
+    return UsageError(kBundleHelp, "unknown bundle command '" + words[0] + "'");
 }
 
 } // namespace kyvo

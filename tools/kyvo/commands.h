@@ -19,6 +19,8 @@ int GobCommand(const Words& words);
 
 // Prints "kyvo: " and the message on standard error; returns status.
 int Fail(int status, const std::string& message);
+// Prints the command's help and the message on standard error; returns 2.
+int UsageError(const char* help, const std::string& message);
 bool WantsHelp(const Words& words);
 
 } // namespace kyvo

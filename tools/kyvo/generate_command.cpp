@@ -21,10 +21,6 @@ const char* const kGenerateHelp =
     "does, and prints the container's path. The password is at most 30\n"
     "characters of Windows-1252.\n";
 
-int Usage(const std::string& message) {
-    std::fputs(kGenerateHelp, stderr);
-    return Fail(kExitUsage, message);
-}
 
 } // namespace
 
@@ -39,10 +35,10 @@ int GenerateCommand(const Words& words) {
         else if (!havePassword)
             password = words[i], havePassword = true;
         else
-            return Usage("unexpected '" + words[i] + "'");
+            return UsageError(kGenerateHelp, "unexpected '" + words[i] + "'");
     }
     if (!havePassword)
-        return Usage("generate needs a PASSWORD (\"\" for an empty one)");
+        return UsageError(kGenerateHelp, "generate needs a PASSWORD (\"\" for an empty one)");
 
     std::string bytes, error, container;
 #ifdef _WIN32

@@ -1,6 +1,5 @@
 #include "generate_run.h"
 
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -18,32 +17,10 @@ namespace kyvo {
 
 namespace {
 
-bool EndsWith(const char* text, const char* tail) {
-    std::size_t n = std::strlen(text), m = std::strlen(tail);
-    return n >= m && std::strcmp(text + n - m, tail) == 0;
-}
-
-// Removes what the run made: the generated files, the scratch folder when it
-// is empty, and temp.dat. A slot names a file only once it ends in ".cog".
-void RemoveRunFiles(apvector<char[30]>& rand_values) {
-    std::error_code ignored;
-    for (int k = 0; k < rand_values.length(); k++)
-        if (EndsWith(rand_values[k], ".cog") && PathInScratchFolder(rand_values[k]))
-            fs::remove(directory, ignored);
-    const char* others[] = {"items.dat", "jkstrings.uni"};
-    for (const char* name : others)
-        if (PathInScratchFolder(name))
-            fs::remove(directory, ignored);
-    if (ScratchFolderPath() && fs::is_directory(directory, ignored))
-        fs::remove(directory, ignored); // only when empty
-    fs::remove(kTempName, ignored);
-}
-
 bool PackContainer(apvector<char[30]>& rand_values, const char* path, std::string& error) {
     GobArchive archive;
     for (int k = 0; k < kRunFileCount; k++) {
-        const char* name = k < kCogCount ? rand_values[k] : k == kCogCount ? "items.dat" : "jkstrings.uni";
-        if (!PathInScratchFolder(name)) {
+        if (!PathInScratchFolder(RunFileName(rand_values, k))) {
             error = GenerateError();
             return false;
         }
@@ -86,7 +63,9 @@ bool GenerateContainer(const std::string& password, const std::string& bundle, s
     for (int k = 0; k < kCogCount; k++)
         rand_values[k][0] = '\0';
     bool ok = Run(bundle, rand_values, container, error);
-    RemoveRunFiles(rand_values);
+    RemoveScratchFiles(rand_values, nullptr);
+    std::error_code ignored;
+    fs::remove(kTempName, ignored);
     return ok;
 }
 

@@ -7,9 +7,6 @@
 
 namespace kyvo {
 
-// The 59 files of a run, in the order they go into the container.
-const int kRunFileCount = 59;
-
 // Runs in the current directory with the password bytes and the bundle
 // (info.txt unless another is named). On success container holds the
 // container's path. On failure error holds the message and nothing of the

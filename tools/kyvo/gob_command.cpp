@@ -20,10 +20,6 @@ const char* const kGobHelp =
     "list     prints the size and name of each entry of container FILE\n"
     "extract  writes each entry into DIR, its folders included\n";
 
-int Usage(const std::string& message) {
-    std::fputs(kGobHelp, stderr);
-    return Fail(kExitUsage, message);
-}
 
 // An entry name as a relative path; false for one that would leave the folder.
 bool EntryPath(const std::string& name, fs::path& path) {
@@ -80,7 +76,7 @@ int GobCommand(const Words& words) {
             return Fail(kExitProblem, error);
         return Extract(archive, words[3]);
     }
-    return Usage("gob needs 'list FILE' or 'extract FILE -o DIR'");
+    return UsageError(kGobHelp, "gob needs 'list FILE' or 'extract FILE -o DIR'");
 }
 
 } // namespace kyvo

@@ -10,6 +10,11 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
+int UsageError(const char* help, const std::string& message) {
+    std::fputs(help, stderr);
+    return Fail(kExitUsage, message);
+}
+
 bool WantsHelp(const Words& words) {
     for (const std::string& word : words)
         if (word == "--help" || word == "-h")
@@ -50,6 +55,5 @@ int main(int argc, char** argv) {
         return kyvo::GenerateCommand(words);
     if (command == "gob")
         return kyvo::GobCommand(words);
-    std::fputs(kUsage, stderr);
-    return kyvo::Fail(kyvo::kExitUsage, "unknown command '" + command + "'");
+    return kyvo::UsageError(kUsage, "unknown command '" + command + "'");
 }
