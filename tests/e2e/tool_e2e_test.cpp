@@ -41,6 +41,7 @@ struct Box {
     std::string caption;
     std::string text;
     bool icon = false;
+    std::chrono::steady_clock::time_point shown; // when it was found
 };
 
 struct FindOwned {
@@ -115,6 +116,7 @@ public:
             ADD_FAILURE() << "no message box appeared";
             return box;
         }
+        box.shown = std::chrono::steady_clock::now();
         char text[4096] = "";
         GetWindowTextA(find.found, text, sizeof text);
         box.caption = text;
@@ -297,8 +299,9 @@ TEST_F(ToolWindow, FullRunsMakeTheSameContainerAsTheCommandLine) {
         auto start = std::chrono::steady_clock::now();
         tool.Command(203);
         Box box = tool.Answer();
-        auto took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        std::printf("full run with '%s': %.2f s from the press to the dismissed box\n", password, took);
+        double took = std::chrono::duration<double>(box.shown - start).count();
+        std::printf("full run with '%s': %.3f s from the press to the final message (fixed waits 9.8 s)\n",
+                    password, took);
         EXPECT_EQ("Patch complete", box.caption);
         EXPECT_EQ("Kyvo files have been patched.", box.text);
         EXPECT_TRUE(box.icon);
