@@ -126,7 +126,9 @@ public:
         PostMessageA(find.found, WM_COMMAND, IDOK, 0);
         for (int i = 0; i < 200 && IsWindow(find.found); i++)
             Sleep(25);
-        Sleep(200); // what the run does once its box is dismissed
+        // Answered only once the window procedure is back in the message
+        // loop, that is, once the run has finished what follows its box.
+        SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_BLOCK, 20000, nullptr);
         return box;
     }
 
