@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/resource.h"
-#include "generate/generation_run_win.h"
+#include "app/generation_run.h"
 #include "generate/refusals.h"
 
 const char Class[] = "tesk";

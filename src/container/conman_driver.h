@@ -5,7 +5,8 @@
 
 #include <windows.h>
 
-#include "support/apvector.h"
+#include <string>
+#include <vector>
 
 namespace kyvo {
 
@@ -17,12 +18,14 @@ extern char bigone[kFileListSize];
 // main window, or nullptr when none appeared.
 HWND StartConMan();
 
-// Each is false when the Container Manager did not do its part: a dialog that
-// never appeared, or a Container Manager that ended on its own.
-bool CreateContainer(HWND ConMan, const char* path);
-bool AddFiles(HWND ConMan, apvector<char[30]>& rand_values);
+// Each is false, with the reason in error, when the Container Manager did
+// not do its part: a dialog that never appeared, or a Container Manager that
+// ended on its own.
+bool CreateContainer(HWND ConMan, const char* path, std::string& error);
+// Adds the files at paths, in their order.
+bool AddFiles(HWND ConMan, const std::vector<std::string>& paths, std::string& error);
 // Ends the Container Manager and deletes its backup at backupPath.
-bool ExitConMan(HWND ConMan, const char* backupPath);
+bool ExitConMan(HWND ConMan, const char* backupPath, std::string& error);
 
 // Ends a Container Manager that is still there, after a failed run.
 void CloseConMan(HWND ConMan);

@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-#include "generate/generate_error.h"
-#include "generate/generation.h"
-#include "generate/paths.h"
-
 namespace kyvo {
 
 char bigone[kFileListSize];
@@ -34,33 +30,31 @@ HWND FindTopWindow(const char* windowClass, const char* title) {
 }
 
 // Types text into the dialog's edit control and accepts it.
-bool FillDialog(HWND ConMan, const char* title, const char* text) {
+bool FillDialog(HWND ConMan, const char* title, const char* text, std::string& error) {
     HWND dialog = FindTopWindow("#32770", title);
     HWND edit = dialog ? FindWindowExA(dialog, nullptr, "Edit", nullptr) : nullptr;
     if (!edit) {
-        SetGenerateError("The Container Manager did not open its \"%s\" dialog.", title);
+        error = std::string("The Container Manager did not open its \"") + title + "\" dialog.";
         return false;
     }
     SendMessageA(edit, WM_SETTEXT, 1, reinterpret_cast<LPARAM>(text));
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     if (!IsWindow(ConMan)) {
-        SetGenerateError("The Container Manager ended while it worked on \"%s\".", title);
+        error = std::string("The Container Manager ended while it worked on \"") + title + "\".";
         return false;
     }
     return true;
 }
 
 // Appends one quoted entry and a space to the list.
-bool AppendEntry(std::size_t& used, const char* name) {
-    if (!PathInScratchFolder(name))
-        return false;
-    std::size_t length = std::strlen(directory);
+bool AppendEntry(std::size_t& used, const std::string& path, std::string& error) {
+    std::size_t length = path.size();
     if (used + length + 4 > sizeof bigone) {
-        SetGenerateError("The file list for the Container Manager is too long.");
+        error = "The file list for the Container Manager is too long.";
         return false;
     }
     bigone[used++] = '"';
-    std::memcpy(bigone + used, directory, length);
+    std::memcpy(bigone + used, path.data(), length);
     used += length;
     bigone[used++] = '"';
     bigone[used++] = ' ';
@@ -84,34 +78,34 @@ HWND StartConMan() {
     return ConMan;
 }
 
-bool CreateContainer(HWND ConMan, const char* path) {
+bool CreateContainer(HWND ConMan, const char* path, std::string& error) {
     PostMessageA(ConMan, WM_COMMAND, kCommandCreate, 0);
     Sleep(300);
-    return FillDialog(ConMan, "Create new Container", path);
+    return FillDialog(ConMan, "Create new Container", path, error);
 }
 
-bool AddFiles(HWND ConMan, apvector<char[30]>& rand_values) {
+bool AddFiles(HWND ConMan, const std::vector<std::string>& paths, std::string& error) {
     std::size_t used = 0;
     bigone[0] = '\0';
-    for (int k = 0; k < kRunFileCount; k++)
-        if (!AppendEntry(used, RunFileName(rand_values, k)))
+    for (const std::string& path : paths)
+        if (!AppendEntry(used, path, error))
             return false;
     PostMessageA(ConMan, WM_COMMAND, kCommandAdd, 0);
     Sleep(300);
-    if (!FillDialog(ConMan, "Add Files to Container", bigone))
+    if (!FillDialog(ConMan, "Add Files to Container", bigone, error))
         return false;
     Sleep(50);
     return true;
 }
 
-bool ExitConMan(HWND ConMan, const char* backupPath) {
+bool ExitConMan(HWND ConMan, const char* backupPath, std::string& error) {
     SendMessageA(ConMan, WM_COMMAND, kCommandExit, 0);
     Sleep(100);
     DeleteFileA(backupPath);
     for (DWORD waited = 0; IsWindow(ConMan) && waited < kLookAgainMs; waited += kLookEveryMs)
         Sleep(kLookEveryMs);
     if (IsWindow(ConMan)) {
-        SetGenerateError("The Container Manager did not end when told to.");
+        error = "The Container Manager did not end when told to.";
         return false;
     }
     return true;

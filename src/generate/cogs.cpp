@@ -1,8 +1,10 @@
 #include "generate/cogs.h"
 
 #include <cstring>
+#include <string>
 
 #include "generate/bundle.h"
+#include "generate/generate_error.h"
 #include "generate/output_file.h"
 #include "generate/paths.h"
 #include "generate/random.h"
@@ -47,8 +49,11 @@ bool CreateCogs(int id, char* cog, ofstream& dafile, ifstream& all, int unique) 
         return false;
 
     CogSection section;
-    if (!ReadCogSection(all, id, section))
+    std::string problem;
+    if (!ReadCogSection(all, id, section, problem)) {
+        SetGenerateError("%s%s", kBrokenBundle, problem.c_str());
         return false;
+    }
     for (const apstring& line : section.header)
         dafile << line << endl;
 
@@ -58,7 +63,7 @@ bool CreateCogs(int id, char* cog, ofstream& dafile, ifstream& all, int unique) 
     Shuffle(values, rand_values, total);
     WriteCodePart(dafile, section, rand_values, total);
 
-    return CloseOutput(dafile, directory);
+    return CloseOutput(dafile, cog);
 }
 
 } // namespace kyvo

@@ -1,16 +1,9 @@
 #include "generate/generation.h"
 
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
 #include "generate/cogs.h"
-#include "generate/generate_error.h"
 #include "generate/items.h"
 #include "generate/names.h"
-#include "generate/paths.h"
 #include "generate/strings.h"
-#include "support/textstream.h"
 
 namespace kyvo {
 
@@ -21,11 +14,6 @@ void Pause(void (*pause)(int ms), int ms) {
         pause(ms);
 }
 
-bool EndsWith(const char* text, const char* tail) {
-    std::size_t n = std::strlen(text), m = std::strlen(tail);
-    return n >= m && std::strcmp(text + n - m, tail) == 0;
-}
-
 } // namespace
 
 const char* RunFileName(apvector<char[30]>& rand_values, int k) {
@@ -34,42 +22,45 @@ const char* RunFileName(apvector<char[30]>& rand_values, int k) {
     return k == rand_values.length() ? "items.dat" : "jkstrings.uni";
 }
 
-void RemoveScratchFiles(apvector<char[30]>& rand_values, void (*pause)(int ms)) {
-    std::error_code ignored;
-    for (int k = 0; k < kRunFileCount; k++) {
-        const char* name = RunFileName(rand_values, k);
-        bool written = k >= rand_values.length() || EndsWith(name, ".cog");
-        if (written && PathInScratchFolder(name))
-            std::filesystem::remove(directory, ignored);
-        Pause(pause, 50);
-    }
-    if (ScratchFolderPath() && std::filesystem::is_directory(directory, ignored))
-        std::filesystem::remove(directory, ignored); // only when empty
+RunFiles::RunFiles() : rand_values(kCogCount), files(kCogCount) {
+    for (int k = 0; k < kCogCount; k++)
+        rand_values[k][0] = '\0';
 }
 
-bool GenerateFiles(int unique, apvector<char[30]>& rand_values, void (*pause)(int ms)) {
+void RunFiles::WriteInMemory() {
+    for (int k = 0; k < kRunFileCount; k++)
+        Output(k).UseMemory(&memory[k]);
+}
+
+ofstream& RunFiles::Output(int k) {
+    if (k < kCogCount)
+        return files[k];
+    return k == kCogCount ? items : jkstrings;
+}
+
+void RunFiles::CloseAll() {
+    if (all.is_open())
+        all.close();
+    for (int k = 0; k < kRunFileCount; k++)
+        if (Output(k).is_open())
+            Output(k).close();
+}
+
+bool GenerateFiles(int unique, RunFiles& files, void (*pause)(int ms)) {
+    apvector<char[30]>& rand_values = files.rand_values;
     int total = rand_values.length();
     apvector<int> values(total);
     apvector<int> randcopy(total);
     RandomNames(values, rand_values, unique, randcopy);
-
-    ifstream all(kTempName);
-    if (!all.is_open()) {
-        SetGenerateError("Cannot read %s back from the working folder.", kTempName);
-        return false;
-    }
-    apvector<ofstream> files(total);
     for (int k = 0; k < rand_values.length(); k++) {
-        if (!CreateCogs(k, rand_values[k], files[k], all, unique))
+        if (!CreateCogs(k, rand_values[k], files.files[k], files.all, unique))
             return false;
         Pause(pause, 100);
     }
-    ofstream items;
-    if (!ItemsDat(items, rand_values))
+    if (!ItemsDat(files.items, rand_values))
         return false;
     Pause(pause, 100);
-    ofstream jkstrings;
-    if (!JKStringsUni(jkstrings, all))
+    if (!JKStringsUni(files.jkstrings, files.all))
         return false;
     Pause(pause, 100);
     return true;

@@ -93,7 +93,7 @@ bool ItemsDat(ofstream& items, apvector<char[30]>& rand_values) {
         if (line.slot >= 0)
             items << rand_values[line.slot];
     }
-    return CloseOutput(items, directory);
+    return CloseOutput(items, "items.dat");
 }
 
 } // namespace kyvo

@@ -6,6 +6,8 @@
 namespace kyvo {
 
 bool OpenInScratchFolder(ofstream& out, const char* name) {
+    if (out.in_memory())
+        return OpenOutput(out, name);
     return PathInScratchFolder(name) && OpenOutput(out, directory);
 }
 
@@ -17,11 +19,11 @@ bool OpenOutput(ofstream& out, const char* path) {
     return false;
 }
 
-bool CloseOutput(ofstream& out, const char* path) {
+bool CloseOutput(ofstream& out, const char* name) {
     out.close();
     if (!out.fail())
         return true;
-    SetGenerateError("Writing %s failed. Check that the disk has room.", path);
+    SetGenerateError("Writing %s failed. Check that the disk has room.", name);
     return false;
 }
 

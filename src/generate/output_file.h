@@ -7,12 +7,13 @@
 
 namespace kyvo {
 
-// Opens out on name in the scratch folder; its path stays in directory.
+// Opens out on name in the scratch folder; its path stays in directory. A
+// stream over memory needs no folder: it opens on the name alone.
 bool OpenInScratchFolder(ofstream& out, const char* name);
 // Opens out on path.
 bool OpenOutput(ofstream& out, const char* path);
-// Closes out, which was opened on path; false when any write failed.
-bool CloseOutput(ofstream& out, const char* path);
+// Closes out, which was opened on the file name; false when any write failed.
+bool CloseOutput(ofstream& out, const char* name);
 
 } // namespace kyvo
 

@@ -61,6 +61,13 @@ bool JoinPath(char* out, int size, const char* folder, const char* name, PathRul
     return true;
 }
 
+std::string JoinFolder(const std::string& folder, const std::string& name) {
+    PathRule rule = HostPathRule();
+    if (IsRoot(folder.c_str(), rule) || folder.empty())
+        return folder + name;
+    return folder + (rule == PathRule::Windows ? '\\' : '/') + name;
+}
+
 bool PathInCurrentDirectory(const char* name) { return CurrentDirectoryPath(name, ""); }
 
 bool ScratchFolderPath() {

@@ -4,6 +4,8 @@
 #ifndef KYVO_GENERATE_PATHS_H
 #define KYVO_GENERATE_PATHS_H
 
+#include <string>
+
 namespace kyvo {
 
 enum class PathRule { Windows, Posix };
@@ -20,6 +22,8 @@ PathRule HostPathRule();
 // Windows: a root is a text of three characters (C:\). POSIX: "/".
 // False, and out empty, when the result does not fit size bytes.
 bool JoinPath(char* out, int size, const char* folder, const char* name, PathRule rule);
+// The same with the host's rule and no length limit.
+std::string JoinFolder(const std::string& folder, const std::string& name);
 
 // The file name in the current directory, in directory. False, with the
 // reason in GenerateError(), when it does not fit.

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
-#include "generate/generate_error.h"
 #include "generate/paths.h"
+#include "support/codepage.h"
+#include "support/platform.h"
 #include "support/textstream.h"
 
 namespace kyvo {
@@ -24,32 +24,39 @@ bool UnfitForFileName(const char* text) {
     return false;
 }
 
-} // namespace
-
-void ContainerName(char* out, int size, const char* extension) {
-    std::snprintf(out, size, "%s%s%s", kContainerPrefix, grabber, extension);
+bool Refuse(std::string& refusal, const char* text) {
+    refusal = text;
+    return true;
 }
 
-const char* RefuseRun(const char* field, const char* bundleName) {
+} // namespace
+
+std::string ContainerName(const char* password, const char* extension) {
+    std::string name = password;
+    if (HostPathRule() == PathRule::Posix)
+        name = Windows1252ToUtf8(name);
+    return kContainerPrefix + name + extension;
+}
+
+std::string BundlePath(const std::string& folder, const std::string& bundle) {
+    return bundle.empty() ? JoinFolder(folder, kBundleName) : bundle;
+}
+
+bool RefuseRun(const char* field, const std::string& folder, const std::string& bundle, std::string& refusal) {
     std::snprintf(grabber, sizeof grabber, "%s", field);
-    char name[100];
-    ContainerName(name, sizeof name, ".gob");
-    if (!PathInCurrentDirectory(name))
-        return GenerateError();
-    ifstream gob(directory);
+    ifstream gob(JoinFolder(folder, ContainerName(grabber, ".gob")).c_str());
     if (gob.is_open())
-        return "Kyvo with current password already exists!";
+        return Refuse(refusal, kExistsRefusal);
     if (field[0] == '\0')
-        return "Enter a password.";
+        return Refuse(refusal, "Enter a password.");
     if (std::strlen(field) > static_cast<std::size_t>(kPasswordLimit))
-        return "Password exceeds 30 character limit.";
-    std::error_code ignored;
-    if (!std::filesystem::exists(bundleName, ignored))
-        return std::strcmp(bundleName, "info.txt") == 0 ? "info.txt not found!" : "The template bundle was not found.";
+        return Refuse(refusal, "Password exceeds 30 character limit.");
+    if (!PathExists(BundlePath(folder, bundle).c_str()))
+        return Refuse(refusal, bundle.empty() ? "info.txt not found!" : "The template bundle was not found.");
     if (UnfitForFileName(grabber))
-        return "The password holds a character that a file name cannot hold "
-               "(\\ / : * ? \" < > | or a control character). Choose another password.";
-    return nullptr;
+        return Refuse(refusal, "The password holds a character that a file name cannot hold "
+                               "(\\ / : * ? \" < > | or a control character). Choose another password.");
+    return false;
 }
 
 } // namespace kyvo

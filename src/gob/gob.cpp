@@ -2,13 +2,7 @@
 
 #include <cctype>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <system_error>
 #include <utility>
-
-namespace fs = std::filesystem;
 
 namespace kyvo {
 
@@ -79,26 +73,26 @@ bool ParseGob(const std::string& bytes, GobArchive& archive, std::string& error)
 }
 
 bool ReadGob(const std::string& path, GobArchive& archive, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Refuse(error, path + ": cannot be read");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (!ParseGob(bytes.str(), archive, error)) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, error))
+        return false;
+    if (!ParseGob(bytes, archive, error)) {
         error = path + ": " + error;
         return false;
     }
     return true;
 }
 
-bool SerializeGob(const GobArchive& archive, std::string& bytes, std::string& error) {
+namespace {
+
+// The header and the directory: everything before the first entry's data.
+bool GobFront(const GobArchive& archive, std::string& bytes, std::string& error) {
     std::uint64_t total = kHeaderSize + 4 + archive.entries.size() * kEntrySize;
     for (const GobEntry& entry : archive.entries)
         total += entry.data.size();
     if (total > 0xFFFFFFFFu)
         return Refuse(error, "the files are too large for a GOB container (4 GiB at most)");
     bytes.clear();
-    bytes.reserve(total);
     bytes += "GOB ";
     Put32(bytes, kGobVersion);
     Put32(bytes, kHeaderSize);
@@ -112,36 +106,44 @@ bool SerializeGob(const GobArchive& archive, std::string& bytes, std::string& er
         bytes += name;
         offset += entry.data.size();
     }
+    return true;
+}
+
+bool WriteAll(std::FILE* file, const std::string& bytes) {
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+} // namespace
+
+bool SerializeGob(const GobArchive& archive, std::string& bytes, std::string& error) {
+    if (!GobFront(archive, bytes, error))
+        return false;
     for (const GobEntry& entry : archive.entries)
         bytes += entry.data;
     return true;
 }
 
+SaveResult SaveGob(const std::string& path, const GobArchive& archive, SaveMode mode, std::string& error) {
+    std::string front;
+    if (!GobFront(archive, front, error)) {
+        error = path + ": " + error;
+        return SaveResult::Failed;
+    }
+    return SaveFile(
+        path, mode,
+        [&](std::FILE* file) {
+            if (!WriteAll(file, front))
+                return false;
+            for (const GobEntry& entry : archive.entries)
+                if (!WriteAll(file, entry.data))
+                    return false;
+            return true;
+        },
+        error);
+}
+
 bool WriteGob(const std::string& path, const GobArchive& archive, std::string& error) {
-    std::string bytes;
-    if (!SerializeGob(archive, bytes, error))
-        return false;
-    std::string temp = path + ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return Refuse(error, path + ": cannot be written");
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return Refuse(error, path + ": writing failed; check that the disk has room");
-        }
-    }
-    std::error_code failed;
-    fs::rename(temp, path, failed);
-    if (failed) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Refuse(error, path + ": cannot be written (" + failed.message() + ")");
-    }
-    return true;
+    return SaveGob(path, archive, SaveMode::Replace, error) == SaveResult::Saved;
 }
 
 std::string GobFolderFor(const std::string& fileName) {
@@ -167,15 +169,11 @@ bool AddGobEntry(GobArchive& archive, const std::string& name, const std::string
 }
 
 bool AddGobFile(GobArchive& archive, const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Refuse(error, path + ": cannot be read");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        return Refuse(error, path + ": cannot be read");
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, error))
+        return false;
     std::string name = BaseName(path);
-    return AddGobEntry(archive, GobFolderFor(name) + name, bytes.str(), error);
+    return AddGobEntry(archive, GobFolderFor(name) + name, bytes, error);
 }
 
 } // namespace kyvo

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/save_file.h"
+
 namespace kyvo {
 
 const std::uint32_t kGobVersion = 0x14;
@@ -35,9 +37,13 @@ bool ReadGob(const std::string& path, GobArchive& archive, std::string& error);
 // The container's bytes: the directory right after the header, then the
 // data in entry order, without gaps.
 bool SerializeGob(const GobArchive& archive, std::string& bytes, std::string& error);
-// Writes beside path and renames over it, so that an interrupted save never
-// leaves a damaged container.
+// Saves the container at path, replacing one already there. The bytes go to
+// a file beside path first, so an interrupted save never leaves a damaged
+// container.
 bool WriteGob(const std::string& path, const GobArchive& archive, std::string& error);
+// The same with the choice of keeping a container already at path. The data
+// is written straight from the entries, without a second copy in memory.
+SaveResult SaveGob(const std::string& path, const GobArchive& archive, SaveMode mode, std::string& error);
 
 // The folder a file goes in, by its extension in any case: "cog\\",
 // "misc\\", "ui\\" or "" (the root).

@@ -82,9 +82,32 @@ const apstring& apstring::operator+=(const apstring& str) {
 }
 
 const apstring& apstring::operator+=(char ch) {
-    apstring one;
-    one = ch;
-    return *this += one;
+    // As appending a one-character string: the capacity doubles past the
+    // new length, without a temporary string per character.
+    int newLength = myLength + 1;
+    if (newLength >= myCapacity)
+        Reserve((newLength + 1) * 2);
+    myCstring[myLength] = ch;
+    myCstring[newLength] = '\0';
+    myLength = newLength;
+    return *this;
+}
+
+void apstring::Append(const char* s, int count) {
+    int newLength = myLength + count;
+    if (newLength >= myCapacity)
+        Reserve(newLength + 1 > 2 * myCapacity ? newLength + 1 : 2 * myCapacity);
+    std::memcpy(myCstring + myLength, s, count);
+    myLength = newLength;
+    myCstring[myLength] = '\0';
+}
+
+void apstring::Reserve(int capacity) {
+    char* newBuffer = new char[capacity];
+    std::memcpy(newBuffer, myCstring, myLength + 1);
+    delete[] myCstring;
+    myCstring = newBuffer;
+    myCapacity = capacity;
 }
 
 bool operator==(const apstring& lhs, const apstring& rhs) {
@@ -95,28 +118,47 @@ bool operator!=(const apstring& lhs, const apstring& rhs) { return !(lhs == rhs)
 
 ofstream& operator<<(ofstream& os, const apstring& str) { return os << str.c_str(); }
 
+// Both readers take the characters ready in the stream's buffer in one piece
+// and fall back to one character at a time at a line end, a CR, a refill or
+// a put-back character; the result is the same either way.
 ifstream& operator>>(ifstream& is, apstring& str) {
     str = "";
     char ch;
     if (!(is >> ch))
         return is;
-    bool atSpace = false;
-    do {
-        str += ch;
+    str += ch;
+    for (;;) {
+        const char* run;
+        if (std::size_t count = is.WordRun(run)) {
+            str.Append(run, static_cast<int>(count));
+            is.Skip(count);
+            continue;
+        }
         if (!is.get(ch))
             break;
-        atSpace = IsTextSpace(ch);
-    } while (!atSpace);
-    if (atSpace)
-        is.putback(ch);
+        if (IsTextSpace(ch)) {
+            is.putback(ch);
+            break;
+        }
+        str += ch;
+    }
     return is;
 }
 
 ifstream& getline(ifstream& is, apstring& str) {
     str = "";
-    char ch;
-    while (is.get(ch) && ch != '\n')
+    for (;;) {
+        const char* run;
+        if (std::size_t count = is.LineRun(run)) {
+            str.Append(run, static_cast<int>(count));
+            is.Skip(count);
+            continue;
+        }
+        char ch;
+        if (!is.get(ch) || ch == '\n')
+            break;
         str += ch;
+    }
     return is;
 }
 

@@ -25,9 +25,13 @@ public:
 
     const apstring& operator+=(const apstring& str);
     const apstring& operator+=(char ch);
+    // Appends count characters at s, NULs included, growing the buffer at
+    // least twofold so that a reader appending piece by piece stays linear.
+    void Append(const char* s, int count);
 
 private:
     void AssignText(const char* s, int length);
+    void Reserve(int capacity);
 
     int myLength;
     int myCapacity;

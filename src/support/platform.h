@@ -3,6 +3,9 @@
 #ifndef KYVO_SUPPORT_PLATFORM_H
 #define KYVO_SUPPORT_PLATFORM_H
 
+#include <cstdio>
+#include <string>
+
 namespace kyvo {
 
 // The separator the host puts between folder and file names.
@@ -12,6 +15,31 @@ char HostPathSeparator();
 // False when it does not fit in size bytes with its terminator, or when the
 // host cannot tell; buffer then holds "".
 bool CurrentDirectory(char* buffer, int size);
+
+// path made absolute against the current directory; "." is the current
+// directory itself. Nothing is resolved or checked.
+std::string AbsolutePath(const std::string& path);
+
+// True when path names a folder.
+bool IsFolder(const char* path);
+
+// True when something, a file or a folder, is at path (in the host's narrow
+// encoding: the ANSI code page on Windows).
+bool PathExists(const char* path);
+
+// This process's number, for names no other process uses.
+unsigned long ProcessId();
+
+// Makes what was written to file durable: on the disk, not in a cache.
+bool SyncToDisk(std::FILE* file);
+
+enum class MoveResult { Moved, Exists, Failed };
+// Moves the file from to to in one step, durably. With replace false a file
+// already at to is never replaced: Exists. Failed: the host's reason in reason.
+MoveResult MoveIntoPlace(const char* from, const char* to, bool replace, std::string& reason);
+
+// The host's words for the error of the last failed call.
+std::string LastErrorText();
 
 // Writes text and a CR LF line end to standard error and flushes it.
 void WriteErrorLine(const char* text);

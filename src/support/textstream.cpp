@@ -22,13 +22,16 @@ void StreamBase::OpenFile(const char* path, const char* mode) {
     }
     std::setvbuf(file, nullptr, _IONBF, 0); // the stream buffers on its own
     myFile = file;
+    myOpen = true;
     myBuffer = new char[kTextBufferSize];
 }
 
 void StreamBase::ReleaseFile() {
-    delete[] myBuffer;
+    if (myFile)
+        delete[] myBuffer;
     myBuffer = nullptr;
     myFile = nullptr;
+    myOpen = false;
     myPos = myEnd = 0;
 }
 
@@ -44,23 +47,39 @@ void ifstream::open(const char* path) {
     OpenFile(path, "rb");
 }
 
-void ifstream::CloseFile() {
-    if (!myFile)
+void ifstream::OpenMemory(const char* data, std::size_t size) {
+    if (is_open()) {
+        setstate(failbit);
         return;
-    std::fclose(myFile);
+    }
+    myPutbackCount = 0;
+    myLine = 1;
+    myState = goodbit;
+    // Never written through: a memory reader only reads its bytes.
+    myBuffer = const_cast<char*>(data);
+    myPos = 0;
+    myEnd = size;
+    myOpen = true;
+}
+
+void ifstream::CloseFile() {
+    if (!myOpen)
+        return;
+    if (myFile)
+        std::fclose(myFile);
     ReleaseFile();
 }
 
 void ifstream::close() {
-    if (!myFile) {
+    if (!myOpen) {
         setstate(failbit);
         return;
     }
     CloseFile();
 }
 
-// The next byte on disk without taking it, or -1 at the end. A read error
-// counts as the end of the file.
+// The next byte without taking it, or -1 at the end. A read error counts as
+// the end of the file.
 int ifstream::PeekByte() {
     if (myPos == myEnd) {
         if (!myFile)
@@ -124,11 +143,46 @@ ifstream& ifstream::operator>>(char& ch) {
     return *this;
 }
 
+std::size_t ifstream::LineRun(const char*& begin) {
+    if (!good() || myPutbackCount > 0)
+        return 0;
+    begin = myBuffer + myPos;
+    std::size_t left = myEnd - myPos;
+    const void* lf = std::memchr(begin, '\n', left);
+    std::size_t count = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : left;
+    const void* cr = std::memchr(begin, '\r', count);
+    return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : count;
+}
+
+std::size_t ifstream::WordRun(const char*& begin) {
+    if (!good() || myPutbackCount > 0)
+        return 0;
+    begin = myBuffer + myPos;
+    std::size_t count = 0;
+    for (std::size_t left = myEnd - myPos; count < left; count++)
+        if (IsTextSpace(begin[count]))
+            break;
+    return count;
+}
+
+void ifstream::Skip(std::size_t count) {
+    if (myTape)
+        myTape->append(myBuffer + myPos, count);
+    myPos += count;
+}
+
 // ---- writing ---------------------------------------------------------------
 
 void ofstream::open(const char* path) {
     if (is_open()) {
         setstate(failbit);
+        return;
+    }
+    if (myMemory) {
+        (void)path;
+        myMemory->clear();
+        myState = goodbit;
+        myOpen = true;
         return;
     }
     OpenFile(path, "wb");
@@ -143,37 +197,65 @@ void ofstream::flush() {
 }
 
 void ofstream::CloseFile() {
-    if (!myFile)
+    if (!myOpen)
         return;
-    flush();
-    if (std::fclose(myFile) != 0)
-        setstate(badbit);
+    if (myFile) {
+        flush();
+        if (std::fclose(myFile) != 0)
+            setstate(badbit);
+    }
     ReleaseFile();
 }
 
 void ofstream::close() {
-    if (!myFile) {
+    if (!myOpen) {
         setstate(failbit);
         return;
     }
     CloseFile();
 }
 
+void ofstream::PutRaw(const char* bytes, std::size_t count) {
+    if (myMemory) {
+        myMemory->append(bytes, count);
+        return;
+    }
+    while (count > 0) {
+        if (myEnd == kTextBufferSize)
+            flush();
+        std::size_t room = kTextBufferSize - myEnd;
+        std::size_t take = count < room ? count : room;
+        std::memcpy(myBuffer + myEnd, bytes, take);
+        myEnd += take;
+        bytes += take;
+        count -= take;
+    }
+}
+
 ofstream& ofstream::put(char ch) {
-    if (!myFile || fail())
+    if (!myOpen || fail())
         return *this;
-    // Room for a CR LF pair.
-    if (myEnd + 2 > kTextBufferSize)
-        flush();
     if (ch == '\n')
-        myBuffer[myEnd++] = '\r';
-    myBuffer[myEnd++] = ch;
+        PutRaw("\r\n", 2);
+    else
+        PutRaw(&ch, 1);
     return *this;
 }
 
 ofstream& ofstream::write(const char* text, std::size_t count) {
-    for (std::size_t i = 0; i < count; i++)
-        put(text[i]);
+    if (!myOpen || fail())
+        return *this;
+    while (count > 0) {
+        const char* lf = static_cast<const char*>(std::memchr(text, '\n', count));
+        std::size_t plain = lf ? static_cast<std::size_t>(lf - text) : count;
+        PutRaw(text, plain);
+        if (lf) {
+            PutRaw("\r\n", 2);
+            plain++;
+        }
+        text += plain;
+        count -= plain;
+    }
     return *this;
 }
 

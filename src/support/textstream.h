@@ -1,6 +1,11 @@
 // The text files of the system: CR LF on disk and LF in memory on every host.
 // The host's own text mode is not used: it differs between hosts, and the
 // Windows C runtime ends a file at the byte 0x1A.
+//
+// A stream can also stand over memory instead of a file: the bytes in memory
+// are the bytes a file would hold (CR LF line ends), and every rule is the
+// same. The command line generates in memory; the window writes files the
+// Container Manager reads.
 #ifndef KYVO_SUPPORT_TEXTSTREAM_H
 #define KYVO_SUPPORT_TEXTSTREAM_H
 
@@ -30,7 +35,7 @@ public:
     int rdstate() const { return myState; }
     void clear(int state = goodbit) { myState = state; }
     void setstate(int state) { myState |= state; }
-    bool is_open() const { return myFile != nullptr; }
+    bool is_open() const { return myOpen; }
 
 protected:
     StreamBase() = default;
@@ -44,8 +49,10 @@ protected:
     void ReleaseFile();
 
     std::FILE* myFile = nullptr;
+    bool myOpen = false;
     int myState = goodbit;
-    char* myBuffer = nullptr; // kTextBufferSize bytes while open
+    // A file stream's own kTextBufferSize bytes; a memory reader's bytes.
+    char* myBuffer = nullptr;
     std::size_t myPos = 0;
     std::size_t myEnd = 0;
 };
@@ -57,6 +64,10 @@ public:
     ~ifstream() { CloseFile(); }
 
     void open(const char* path);
+    // Reads size bytes at data, which must outlive the stream, as if they
+    // were a file's.
+    void OpenMemory(const char* data, std::size_t size);
+    void OpenMemory(const std::string& bytes) { OpenMemory(bytes.data(), bytes.size()); }
     void close();
 
     // Any character, white space included.
@@ -71,6 +82,14 @@ public:
     // From now on every character delivered is appended to tape, and taken
     // off again when it is put back; nullptr stops the recording.
     void record(std::string* tape) { myTape = tape; }
+
+    // The characters that can be taken in one piece: those ready in the
+    // buffer before the next line end, CR or (for a word) white space. None
+    // while a character is put back or the stream is not good. Skip takes
+    // count of them, as that many get calls would.
+    std::size_t LineRun(const char*& begin);
+    std::size_t WordRun(const char*& begin);
+    void Skip(std::size_t count);
 
 private:
     int PeekByte();
@@ -93,6 +112,11 @@ public:
     void close();
     void flush();
 
+    // From now on open writes into memory instead of a file: it empties
+    // memory, and path only names the text. Memory must outlive the stream.
+    void UseMemory(std::string* memory) { myMemory = memory; }
+    bool in_memory() const { return myMemory != nullptr; }
+
     ofstream& put(char ch);
     ofstream& write(const char* text, std::size_t count);
     ofstream& operator<<(const char* text);
@@ -102,6 +126,10 @@ public:
 
 private:
     void CloseFile();
+    // Bytes as they go to disk: no translation here.
+    void PutRaw(const char* bytes, std::size_t count);
+
+    std::string* myMemory = nullptr;
 };
 
 // Ends the line and flushes, so the line reaches the file at once.

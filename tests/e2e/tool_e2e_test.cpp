@@ -311,10 +311,7 @@ TEST_F(ToolWindow, FullRunsMakeTheSameContainerAsTheCommandLine) {
         TestFolder other;
         fs::copy_file(SampleBundle(), other / "info.txt");
         std::string container, error;
-        {
-            InFolder there(other.path());
-            ASSERT_TRUE(kyvo::GenerateContainer(password, "info.txt", container, error)) << error;
-        }
+        ASSERT_TRUE(kyvo::GenerateContainer(password, other.path(), "", container, error)) << error;
         std::string name = std::string("Tmk_Kyvo_") + password + ".gob";
         EXPECT_EQ(ReadBytes(other / name), ReadBytes(folder / name)) << password;
     }

@@ -80,12 +80,13 @@ protected:
     TestFolder folder;
     kyvo::ifstream all;
     kyvo::CogSection section;
+    std::string problem;
 };
 
 TEST_F(SectionReading, WorkedExample) {
     Open("flags=0x240\ncode\n$ startup: x=1;\n$\n\n   activated: x=2; Return;\nstray words\n" + kTerm +
          "\nmessage startup\nend\ncode\n" + kTerm + " rest");
-    ASSERT_TRUE(kyvo::ReadCogSection(all, 0, section));
+    ASSERT_TRUE(kyvo::ReadCogSection(all, 0, section, problem));
     ASSERT_EQ(2u, section.header.size());
     EXPECT_STREQ("flags=0x240", section.header[0].c_str());
     EXPECT_STREQ("code", section.header[1].c_str());
@@ -94,7 +95,7 @@ TEST_F(SectionReading, WorkedExample) {
     EXPECT_STREQ("activated: x=2; Return;", section.Messages[1].c_str());
 
     kyvo::CogSection second;
-    ASSERT_TRUE(kyvo::ReadCogSection(all, 1, second));
+    ASSERT_TRUE(kyvo::ReadCogSection(all, 1, second, problem));
     ASSERT_EQ(4u, second.header.size());
     EXPECT_STREQ("", second.header[0].c_str()); // the rest of the terminator line
     EXPECT_STREQ("message startup", second.header[1].c_str());
@@ -107,7 +108,7 @@ TEST_F(SectionReading, WorkedExample) {
 TEST_F(SectionReading, MessageTextRules) {
     Open("code \nc\rcode\ncode\n$\n   \n  activated: x;\n$\tTab  \n$activated: ignored\n$ $ " + kTerm +
          " inside\n$ \r\n" + kTerm);
-    ASSERT_TRUE(kyvo::ReadCogSection(all, 3, section));
+    ASSERT_TRUE(kyvo::ReadCogSection(all, 3, section, problem));
     ASSERT_EQ(3u, section.header.size()); // only a bare "code" ends the header
     EXPECT_STREQ("c\rcode", section.header[1].c_str());
     ASSERT_EQ(4, section.counter);
@@ -129,9 +130,8 @@ class BrokenSections : public SectionReading, public ::testing::WithParamInterfa
 
 TEST_P(BrokenSections, StopAtOnceWithTheSectionTheLineAndWhatIsMissing) {
     Open(GetParam().text);
-    EXPECT_FALSE(kyvo::ReadCogSection(all, 12, section));
-    EXPECT_EQ("The template bundle is broken: cog section 12 (pow_dconcrifle), " + GetParam().error,
-              kyvo::GenerateError());
+    EXPECT_FALSE(kyvo::ReadCogSection(all, 12, section, problem));
+    EXPECT_EQ("cog section 12 (pow_dconcrifle), " + GetParam().error, problem);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +155,7 @@ TEST_F(SectionReading, FifteenMessagesFit) {
     for (int m = 0; m < 15; m++)
         text += "$ m" + std::to_string(m) + "\n";
     Open(text + kTerm);
-    ASSERT_TRUE(kyvo::ReadCogSection(all, 0, section));
+    ASSERT_TRUE(kyvo::ReadCogSection(all, 0, section, problem));
     EXPECT_EQ(15, section.counter);
     EXPECT_STREQ("m14", section.Messages[14].c_str());
 }
@@ -175,7 +175,7 @@ class StringsSection : public SectionReading, public ::testing::WithParamInterfa
 TEST_P(StringsSection, CopiesEveryLineBeforeTheTerminatorLine) {
     Open(GetParam().text);
     kyvo::ofstream out((folder / "jkstrings.uni").c_str());
-    ASSERT_TRUE(kyvo::CopyStringsSection(all, out)) << kyvo::GenerateError();
+    ASSERT_TRUE(kyvo::CopyStringsSection(all, out, problem)) << problem;
     out.close();
     EXPECT_EQ(GetParam().file, ReadBytes(folder / "jkstrings.uni"));
 }
@@ -192,8 +192,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SectionReading, StringsWithoutTheirTerminatorAreBroken) {
     Open("\nA 1\nB 2\n");
     kyvo::ofstream out;
-    EXPECT_FALSE(kyvo::CopyStringsSection(all, out));
-    EXPECT_STREQ("The template bundle is broken: the strings section, line 4: the bundle ends before the strings "
-                 "terminator line.",
-                 kyvo::GenerateError());
+    EXPECT_FALSE(kyvo::CopyStringsSection(all, out, problem));
+    EXPECT_EQ("the strings section, line 4: the bundle ends before the strings terminator line.", problem);
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "bundle_text.h"
 #include "generate/bundle.h"
@@ -22,6 +23,13 @@ void CountPause(int ms) {
     pausedMs += ms;
 }
 
+// The file-backed path, as the window's run takes it: temp.dat in the
+// working folder, the files in the scratch folder.
+bool GenerateFromTemp(int unique, kyvo::RunFiles& files, void (*pause)(int ms)) {
+    files.all.open("temp.dat");
+    return kyvo::GenerateFiles(unique, files, pause);
+}
+
 } // namespace
 
 class Generation : public ::testing::Test {
@@ -33,9 +41,10 @@ protected:
 
 TEST_F(Generation, WritesEveryFileFromTheBundle) {
     WriteText("temp.dat", SoundBundle());
-    kyvo::apvector<char[30]> slots(57);
+    kyvo::RunFiles files;
+    kyvo::apvector<char[30]>& slots = files.rand_values;
     pauses = pausedMs = 0;
-    ASSERT_TRUE(kyvo::GenerateFiles(297, slots, CountPause)) << kyvo::GenerateError();
+    ASSERT_TRUE(GenerateFromTemp(297, files, CountPause)) << kyvo::GenerateError();
     EXPECT_EQ(59, pauses);
     EXPECT_EQ(5900, pausedMs);
     int count = 0;
@@ -57,8 +66,9 @@ TEST_F(Generation, SamePasswordSameBytes) {
     WriteText("temp.dat", SoundBundle());
     std::string first[57];
     for (int run = 0; run < 2; run++) {
-        kyvo::apvector<char[30]> slots(57);
-        ASSERT_TRUE(kyvo::GenerateFiles(-22, slots, nullptr));
+        kyvo::RunFiles files;
+        kyvo::apvector<char[30]>& slots = files.rand_values;
+        ASSERT_TRUE(GenerateFromTemp(-22, files, nullptr));
         for (int k = 0; k < 57; k++) {
             std::string bytes = ReadBytes(std::string("generated cogs/") + slots[k]);
             if (run == 0)
@@ -78,10 +88,11 @@ TEST_F(Generation, EveryTruncationIsReportedAtTheReader) {
     for (std::size_t cut = 0; cut < text.size(); cut++) {
         WriteText("temp.dat", text.substr(0, cut));
         kyvo::ifstream all("temp.dat");
-        bool sound = kyvo::CheckBundle(all);
+        std::string problem;
+        bool sound = kyvo::CheckBundle(all, problem);
         EXPECT_EQ(cut + 1 == text.size(), sound) << "cut at " << cut;
         if (!sound) {
-            EXPECT_EQ(0u, std::string(kyvo::GenerateError()).find("The template bundle is broken: ")) << cut;
+            EXPECT_FALSE(problem.empty()) << cut;
         }
     }
 }
@@ -90,23 +101,19 @@ TEST_F(Generation, TruncatedBundlesStopTheRun) {
     std::string text = SoundBundle();
     for (std::size_t cut = 0; cut + 1 < text.size(); cut += 211) {
         WriteText("temp.dat", text.substr(0, cut));
-        kyvo::apvector<char[30]> slots(57);
-        EXPECT_FALSE(kyvo::GenerateFiles(1, slots, nullptr)) << "cut at " << cut;
+        kyvo::RunFiles files;
+        EXPECT_FALSE(GenerateFromTemp(1, files, nullptr)) << "cut at " << cut;
         EXPECT_EQ(0u, std::string(kyvo::GenerateError()).find("The template bundle is broken: ")) << cut;
     }
-}
-
-TEST_F(Generation, AMissingTempFileIsAnError) {
-    kyvo::apvector<char[30]> slots(57);
-    EXPECT_FALSE(kyvo::GenerateFiles(1, slots, nullptr));
-    EXPECT_STREQ("Cannot read temp.dat back from the working folder.", kyvo::GenerateError());
 }
 
 // The sample bundle that ships with the tool.
 TEST_F(Generation, TheSampleBundleIsSoundAndEveryCutOfItIsReported) {
     ASSERT_TRUE(kyvo::DecodeBundle(KYVO_SAMPLE_INFO, "temp.dat")) << kyvo::GenerateError();
-    kyvo::apvector<char[30]> slots(57);
-    ASSERT_TRUE(kyvo::GenerateFiles(297, slots, nullptr)) << kyvo::GenerateError();
+    {
+        kyvo::RunFiles files;
+        ASSERT_TRUE(GenerateFromTemp(297, files, nullptr)) << kyvo::GenerateError();
+    }
     EXPECT_EQ(std::string::npos, ReadBytes("generated cogs/kyle.cog").find('$'));
 
     std::string text;
@@ -119,6 +126,38 @@ TEST_F(Generation, TheSampleBundleIsSoundAndEveryCutOfItIsReported) {
     for (std::size_t cut = 0; cut + 1 < text.size(); cut += 97) {
         WriteText("temp.dat", text.substr(0, cut));
         kyvo::ifstream all("temp.dat");
-        EXPECT_FALSE(kyvo::CheckBundle(all)) << "cut at " << cut;
+        std::string problem;
+        EXPECT_FALSE(kyvo::CheckBundle(all, problem)) << "cut at " << cut;
+    }
+}
+
+// The command line generates in memory and the window on disk: for random
+// bundles and the sample, the 59 files and the decoded bundle are the same
+// bytes either way.
+TEST_F(Generation, MemoryEqualsFiles) {
+    std::vector<std::string> bundles;
+    for (unsigned seed = 1; seed <= 25; seed++)
+        bundles.push_back(kyvo::EncodeBundleBytes(BundleMaker(seed).Bundle()));
+    bundles.push_back(ReadBytes(KYVO_SAMPLE_INFO));
+    int unique = -40;
+    for (const std::string& encoded : bundles) {
+        unique += 17;
+        WriteBytes("info.txt", encoded);
+        ASSERT_TRUE(kyvo::DecodeBundle("info.txt", "temp.dat")) << kyvo::GenerateError();
+        std::string decoded = kyvo::DecodeBundleBytes(encoded);
+        EXPECT_EQ(ReadBytes("temp.dat"), decoded);
+
+        kyvo::RunFiles onDisk;
+        ASSERT_TRUE(GenerateFromTemp(unique, onDisk, nullptr)) << kyvo::GenerateError();
+        kyvo::RunFiles inMemory;
+        inMemory.WriteInMemory();
+        inMemory.all.OpenMemory(decoded);
+        ASSERT_TRUE(kyvo::GenerateFiles(unique, inMemory, nullptr)) << kyvo::GenerateError();
+        for (int k = 0; k < kyvo::kRunFileCount; k++) {
+            std::string name = kyvo::RunFileName(onDisk.rand_values, k);
+            ASSERT_EQ(name, kyvo::RunFileName(inMemory.rand_values, k));
+            EXPECT_EQ(ReadBytes("generated cogs/" + name), inMemory.memory[k]) << name << ", seed value " << unique;
+            fs::remove("generated cogs/" + name);
+        }
     }
 }

@@ -153,14 +153,22 @@ TEST(Gob, AddsFilesUnderTheirFolderAndSavesByRenaming) {
     EXPECT_EQ("misc\\items.dat", back.entries[1].name);
 }
 
-TEST(Gob, AFailedSaveLeavesTheOldContainer) {
+TEST(Gob, KeepingASaveNeverReplacesWhatIsThere) {
     TestFolder folder;
     std::string path = folder / "c.gob";
     WriteBytes(path, "old");
-    std::filesystem::create_directory(path + ".saving"); // the temporary cannot be written
     GobArchive archive;
+    archive.entries.push_back({"cog\\a.cog", "new"});
     std::string error;
-    EXPECT_FALSE(kyvo::WriteGob(path, archive, error));
-    EXPECT_EQ(path + ": cannot be written", error);
+    EXPECT_EQ(kyvo::SaveResult::Exists, kyvo::SaveGob(path, archive, kyvo::SaveMode::KeepExisting, error));
     EXPECT_EQ("old", ReadBytes(path));
+    EXPECT_TRUE(kyvo::WriteGob(path, archive, error)) << error;
+    GobArchive back;
+    ASSERT_TRUE(kyvo::ReadGob(path, back, error)) << error;
+    ASSERT_EQ(1u, back.entries.size());
+    EXPECT_EQ("new", back.entries[0].data);
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        files += entry.is_regular_file();
+    EXPECT_EQ(1, files); // no temporary left beside it
 }

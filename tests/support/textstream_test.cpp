@@ -64,6 +64,17 @@ TEST_P(TextStreamReading, DeliversTheCharactersOfTheDiskBytes) {
     TestFolder folder;
     WriteBytes(folder / "in.txt", GetParam().disk);
     EXPECT_EQ(GetParam().read, ReadAll(folder / "in.txt"));
+
+    // The same bytes in memory read the same.
+    ifstream memory;
+    memory.OpenMemory(GetParam().disk);
+    ASSERT_TRUE(memory.is_open());
+    std::string text;
+    char ch;
+    while (memory.get(ch))
+        text += ch;
+    EXPECT_EQ(GetParam().read, text);
+    EXPECT_TRUE(memory.eof());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,6 +112,60 @@ TEST(TextStream, WritingTranslatesOnlyLf) {
         disk += "\r\n";
     EXPECT_EQ(disk, ReadBytes(path));
     EXPECT_EQ(text, ReadAll(path)); // what is written reads back as it was
+}
+
+TEST(TextStream, MemoryTakesTheBytesAFileWould) {
+    TestFolder folder;
+    std::string text = "a\rb\r\n\x1a\n" + std::string(kyvo::kTextBufferSize + 3, 'z') + "\n";
+    std::string memory = "left over";
+    ofstream out;
+    out.UseMemory(&memory);
+    EXPECT_TRUE(out.in_memory());
+    EXPECT_FALSE(out.is_open());
+    out.open((folder / "never-made.txt").c_str());
+    ASSERT_TRUE(out.is_open());
+    out << "x" << kyvo::endl << -12;
+    out.write(text.data(), text.size());
+    out.close();
+    EXPECT_TRUE(out.good());
+    EXPECT_FALSE(out.is_open());
+    {
+        ofstream file((folder / "same.txt").c_str());
+        file << "x" << kyvo::endl << -12;
+        file.write(text.data(), text.size());
+    }
+    EXPECT_EQ(ReadBytes(folder / "same.txt"), memory);
+    EXPECT_FALSE(FileExists(folder / "never-made.txt"));
+}
+
+// The readers take whole runs of characters where they can; a line or word
+// that crosses a refill, or holds CRs, comes out the same as one read a
+// character at a time, and so do the line numbers.
+TEST(TextStream, LinesAndWordsAcrossRefillsAreWhole) {
+    TestFolder folder;
+    std::string longLine(kyvo::kTextBufferSize - 3, 'l');
+    std::string disk = longLine + "\r\r\nw\rx\r\n  " + std::string(kyvo::kTextBufferSize, 'w') + " \r";
+    WriteBytes(folder / "in.txt", disk);
+    ifstream file((folder / "in.txt").c_str());
+    ifstream memory;
+    memory.OpenMemory(disk);
+    for (ifstream* in : {&file, &memory}) {
+        kyvo::apstring line, word;
+        ASSERT_TRUE(getline(*in, line));
+        EXPECT_EQ(longLine + "\r", std::string(line.c_str()));
+        EXPECT_EQ(2, in->line());
+        ASSERT_TRUE(getline(*in, line));
+        EXPECT_STREQ("w\rx", line.c_str());
+        ASSERT_TRUE(*in >> word);
+        EXPECT_EQ(std::string(kyvo::kTextBufferSize, 'w'), std::string(word.c_str()));
+        char ch = 0;
+        EXPECT_TRUE(in->get(ch)); // the space after the word stays to be read
+        EXPECT_EQ(' ', ch);
+        EXPECT_FALSE(*in >> word); // only white space is left
+        EXPECT_STREQ("", word.c_str());
+        EXPECT_TRUE(in->eof());
+        EXPECT_EQ(3, in->line());
+    }
 }
 
 TEST(TextStream, IntegersAreWrittenInPlainDecimal) {

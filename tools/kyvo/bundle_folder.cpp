@@ -1,12 +1,12 @@
 #include "bundle_folder.h"
 
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "generate/bundle.h"
-#include "generate/generate_error.h"
 #include "generate/names.h"
+#include "support/save_file.h"
 #include "support/textstream.h"
 
 namespace fs = std::filesystem;
@@ -18,15 +18,6 @@ namespace {
 const char* const kStringsFileName = "jkstrings.uni";
 
 std::string Join(const std::string& folder, const std::string& name) { return (fs::path(folder) / name).string(); }
-
-// The reader's problem without the words meant for the tool's users.
-std::string Problem() {
-    const char* prefix = "The template bundle is broken: ";
-    const char* text = GenerateError();
-    if (std::strncmp(text, prefix, std::strlen(prefix)) == 0)
-        text += std::strlen(prefix);
-    return text;
-}
 
 bool ReadText(const std::string& path, std::string& text, std::string& error) {
     ifstream in(path.c_str());
@@ -51,35 +42,23 @@ bool WriteTextFile(const std::string& path, const std::string& text, std::string
     return true;
 }
 
-// The decoded form of an encoded bundle, in a scratch file beside it.
-class DecodedBundle {
-public:
-    explicit DecodedBundle(const std::string& encoded) : myEncoded(encoded), myPath(encoded + ".decoded.tmp") {}
-    ~DecodedBundle() {
-        std::error_code ignored;
-        fs::remove(myPath, ignored);
-    }
-    // Decodes the bundle; false, with the reason in error, when it cannot.
-    bool Decode(std::string& error) {
-        if (!fs::exists(myEncoded))
-            return error = myEncoded + ": no such file", false;
-        if (!DecodeBundle(myEncoded.c_str(), myPath.c_str()))
-            return error = GenerateError(), false;
-        return true;
-    }
-    const std::string& path() const { return myPath; }
-
-private:
-    std::string myEncoded;
-    std::string myPath;
-};
+// The decoded form of an encoded bundle, in memory: nothing is written
+// beside the bundle, which may lie in a folder the user cannot write.
+bool DecodeFile(const std::string& encoded, std::string& decoded, std::string& error) {
+    std::string bytes;
+    if (!ReadWholeFile(encoded, bytes, error))
+        return false;
+    decoded = DecodeBundleBytes(bytes);
+    return true;
+}
 
 // One cog file must be exactly one section and the rest of its terminator line.
 bool CheckCogFile(const std::string& path, int k, std::string& error) {
     ifstream in(path.c_str());
     CogSection section;
-    if (!ReadCogSection(in, k, section)) {
-        error = path + ": " + Problem();
+    std::string problem;
+    if (!ReadCogSection(in, k, section, problem)) {
+        error = path + ": " + problem;
         return false;
     }
     apstring rest;
@@ -96,8 +75,9 @@ bool CheckCogFile(const std::string& path, int k, std::string& error) {
 bool CheckStringsFile(const std::string& path, std::string& error) {
     ifstream in(path.c_str());
     ofstream discard; // not open: the lines are dropped
-    if (!CopyStringsSection(in, discard)) {
-        error = path + ": " + Problem();
+    std::string problem;
+    if (!CopyStringsSection(in, discard, problem)) {
+        error = path + ": " + problem;
         return false;
     }
     return true;
@@ -117,36 +97,28 @@ bool PackBundle(const std::string& folder, const std::string& file, std::string&
     std::string strings = Join(folder, kStringsFileName);
     if (!ReadText(strings, text, error) || !CheckStringsFile(strings, error))
         return false;
-    // Written beside the target and renamed over it: never half a bundle.
-    std::string temp = file + ".tmp";
-    if (!EncodeBundle(temp.c_str(), text)) {
-        error = GenerateError();
-        return false;
-    }
-    std::error_code failed;
-    fs::rename(temp, file, failed);
-    if (failed) {
-        error = file + ": cannot be written (" + failed.message() + ")";
-        fs::remove(temp, failed);
-        return false;
-    }
-    return true;
+    std::string encoded = EncodeBundleBytes(text);
+    SaveResult saved = SaveFile(
+        file, SaveMode::Replace,
+        [&](std::FILE* out) { return std::fwrite(encoded.data(), 1, encoded.size(), out) == encoded.size(); }, error);
+    return saved == SaveResult::Saved;
 }
 
 bool UnpackBundle(const std::string& file, const std::string& folder, std::string& error) {
-    DecodedBundle decoded(file);
-    if (!decoded.Decode(error))
+    std::string decoded, problem;
+    if (!DecodeFile(file, decoded, error))
         return false;
     std::error_code failed;
     fs::create_directories(folder, failed);
-    ifstream all(decoded.path().c_str());
+    ifstream all;
+    all.OpenMemory(decoded);
     std::string tape;
     all.record(&tape);
     for (int k = 0; k < kCogCount; k++) {
         tape.clear();
         CogSection section;
-        if (!ReadCogSection(all, k, section)) {
-            error = file + ": " + Problem();
+        if (!ReadCogSection(all, k, section, problem)) {
+            error = file + ": " + problem;
             return false;
         }
         apstring rest;
@@ -156,8 +128,8 @@ bool UnpackBundle(const std::string& file, const std::string& folder, std::strin
     }
     tape.clear();
     ofstream discard; // not open: the lines are dropped
-    if (!CopyStringsSection(all, discard)) {
-        error = file + ": " + Problem();
+    if (!CopyStringsSection(all, discard, problem)) {
+        error = file + ": " + problem;
         return false;
     }
     char ch;
@@ -167,12 +139,13 @@ bool UnpackBundle(const std::string& file, const std::string& folder, std::strin
 }
 
 bool CheckBundleFile(const std::string& file, std::string& error) {
-    DecodedBundle decoded(file);
-    if (!decoded.Decode(error))
+    std::string decoded, problem;
+    if (!DecodeFile(file, decoded, error))
         return false;
-    ifstream all(decoded.path().c_str());
-    if (!CheckBundle(all)) {
-        error = file + ": " + Problem();
+    ifstream all;
+    all.OpenMemory(decoded);
+    if (!CheckBundle(all, problem)) {
+        error = file + ": " + problem;
         return false;
     }
     return true;

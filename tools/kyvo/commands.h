@@ -16,6 +16,7 @@ const int kExitUsage = 2;
 int BundleCommand(const Words& words);
 int GenerateCommand(const Words& words);
 int GobCommand(const Words& words);
+int VerifyCommand(const Words& words);
 
 // Prints "kyvo: " and the message on standard error; returns status.
 int Fail(int status, const std::string& message);

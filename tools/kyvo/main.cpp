@@ -36,6 +36,8 @@ const char* const kUsage =
     "                              make Tmk_Kyvo_PASSWORD.gob as the Windows tool does\n"
     "  gob list FILE               list the entries of a container\n"
     "  gob extract FILE -o DIR     write the entries of a container into DIR\n"
+    "  verify PASSWORD FILE [--bundle FILE]\n"
+    "                              check that a container is the one PASSWORD makes\n"
     "\n"
     "Run 'kyvo COMMAND --help' for more.\n";
 
@@ -55,5 +57,7 @@ int main(int argc, char** argv) {
         return kyvo::GenerateCommand(words);
     if (command == "gob")
         return kyvo::GobCommand(words);
+    if (command == "verify")
+        return kyvo::VerifyCommand(words);
     return kyvo::UsageError(kUsage, "unknown command '" + command + "'");
 }

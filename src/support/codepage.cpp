@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "support/codepage.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -56,6 +56,28 @@ bool Utf8ToWindows1252(const std::string& text, std::string& bytes, std::string&
         i += 1 + extra;
     }
     return true;
+}
+
+std::string Windows1252ToUtf8(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (char ch : bytes) {
+        unsigned char byte = static_cast<unsigned char>(ch);
+        std::uint32_t c = byte;
+        if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0)
+            c = kHighControls[byte - 0x80];
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else if (c < 0x800) {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | (c >> 12));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
 }
 
 } // namespace kyvo

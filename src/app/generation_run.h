@@ -1,7 +1,7 @@
 // One generation run of the Windows tool, from the button press to its final
 // message. It blocks the window's thread for as long as it lasts.
-#ifndef KYVO_GENERATE_GENERATION_RUN_WIN_H
-#define KYVO_GENERATE_GENERATION_RUN_WIN_H
+#ifndef KYVO_APP_GENERATION_RUN_H
+#define KYVO_APP_GENERATION_RUN_H
 
 #include <windows.h>
 
