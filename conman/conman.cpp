@@ -3,7 +3,9 @@
 //
 // For tests, KYVO_CONMAN_FAULT picks a fault: "no-dialog" (the dialogs never
 // open), "late-dialog" (each opens 1.5 s late), "crash-adding" (the process
-// dies while adding files, before it saves).
+// dies while adding files, before it saves), "hang" (it stops answering
+// messages once its window is up), "drop-file" (it leaves out the last file
+// it is given), "alter-file" (it changes one byte of the first file).
 #include <windows.h>
 
 #include <cstdlib>
@@ -11,13 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "conman_files.h"
 #include "conman_ids.h"
 #include "gob/gob.h"
 
 namespace {
 
-const char kClass[] = "TConManForm";
-const char kTitle[] = "Container Manager";
+const char kClass[] = CONMAN_CLASS;
+const char kTitle[] = CONMAN_TITLE;
 const UINT_PTR kLateTimer = 1;
 
 HINSTANCE instance;
@@ -26,6 +29,10 @@ HWND entriesList;
 std::string containerPath; // the open container, "" before one is made
 kyvo::GobArchive archive;
 int lateDialog = 0; // the dialog a late fault will open
+// Containers this process created: saving over one makes no backup.
+std::vector<std::string> createdHere;
+// Containers already backed up in this process: only their first save does.
+std::vector<std::string> backedUp;
 
 std::string Fault() {
     const char* fault = std::getenv("KYVO_CONMAN_FAULT");
@@ -44,49 +51,39 @@ void ShowEntries() {
 
 void ShowError(const std::string& text) { MessageBoxA(mainWindow, text.c_str(), kTitle, MB_ICONERROR | MB_OK); }
 
-// The previous version of a container stays beside it as its ".~go" backup.
+bool Listed(const std::vector<std::string>& list, const std::string& path) {
+    for (const std::string& item : list)
+        if (lstrcmpiA(item.c_str(), path.c_str()) == 0)
+            return true;
+    return false;
+}
+
+// The version a container had before this process first saved over it stays
+// beside it as its ".~go" backup; later saves keep that backup as it is.
 bool Save(const std::string& path, const kyvo::GobArchive& contents) {
-    std::string backup = path;
-    std::size_t dot = backup.find_last_of('.');
-    backup = (dot == std::string::npos ? backup : backup.substr(0, dot)) + ".~go";
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        CopyFileA(path.c_str(), backup.c_str(), FALSE);
+    bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (existed && !Listed(createdHere, path) && !Listed(backedUp, path)) {
+        if (!CopyFileA(path.c_str(), conman::BackupPathFor(path).c_str(), FALSE)) {
+            ShowError("Cannot back up " + path + " as " + conman::BackupPathFor(path) + ". Nothing was saved.");
+            return false;
+        }
+        backedUp.push_back(path);
+    }
     std::string error;
     if (!kyvo::WriteGob(path, contents, error)) {
         ShowError(error);
         return false;
     }
+    if (!existed)
+        createdHere.push_back(path);
     return true;
-}
-
-// The paths of a list such as "C:\a b\x.cog" "C:\y.dat": quoted or not,
-// separated by spaces.
-std::vector<std::string> ParseFileList(const std::string& list) {
-    std::vector<std::string> paths;
-    std::size_t i = 0;
-    while (i < list.size()) {
-        if (list[i] == ' ') {
-            i++;
-        } else if (list[i] == '"') {
-            std::size_t end = list.find('"', i + 1);
-            if (end == std::string::npos)
-                end = list.size();
-            paths.push_back(list.substr(i + 1, end - i - 1));
-            i = end + 1;
-        } else {
-            std::size_t end = list.find(' ', i);
-            if (end == std::string::npos)
-                end = list.size();
-            paths.push_back(list.substr(i, end - i));
-            i = end;
-        }
-    }
-    return paths;
 }
 
 void CreateNew(const std::string& path) {
     if (path.empty())
         return ShowError("Type the path of the new container.");
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return ShowError(path + " already exists. A new container never replaces a file; choose another name.");
     kyvo::GobArchive empty;
     if (!Save(path, empty))
         return;
@@ -100,10 +97,15 @@ void AddAll(const std::string& list) {
         return ShowError("Create or open a container first.");
     kyvo::GobArchive grown = archive;
     std::string error;
-    for (const std::string& path : ParseFileList(list)) {
+    std::vector<std::string> paths = conman::ParseFileList(list);
+    if (Fault() == "drop-file" && !paths.empty())
+        paths.pop_back();
+    for (const std::string& path : paths) {
         if (!kyvo::AddGobFile(grown, path, error))
             return ShowError(error + "\nNo file was added.");
     }
+    if (Fault() == "alter-file" && !grown.entries.empty() && !grown.entries[0].data.empty())
+        grown.entries[0].data[0] ^= 0x20;
     if (Fault() == "crash-adding")
         ExitProcess(3);
     if (Save(containerPath, grown))
@@ -203,6 +205,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int showCommand) {
                                   0, 0, 0, 0, mainWindow, reinterpret_cast<HMENU>(IDC_ENTRIES), hInstance, nullptr);
     ShowEntries();
     ShowWindow(mainWindow, showCommand);
+    if (Fault() == "hang")
+        for (;;)
+            Sleep(INFINITE);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
         TranslateMessage(&message);

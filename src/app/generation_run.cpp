@@ -1,9 +1,11 @@
 #include "app/generation_run.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "container/conman_contract.h"
 #include "container/conman_driver.h"
 #include "generate/bundle.h"
 #include "generate/generate_error.h"
@@ -17,20 +19,21 @@ namespace kyvo {
 
 namespace {
 
+// Held by a run from its first file operation to its last, by whichever
+// copy of the tool runs it, in whatever folder.
+const char kRunMutexName[] = "Local\\TormeskKyvo.GenerationRun";
+const char kBusy[] = "Another Tormesk Kyvo is making a container right now. "
+                     "Try again once it has shown its message.";
+
+// The longest name a run puts in the scratch folder (a cog's file name)
+// and what the Container Manager adds to the container's name while saving.
+const int kLongestScratchName = 24;
+const int kLongestSaveSuffix = 32;
+
 void SleepMs(int ms) { Sleep(static_cast<DWORD>(ms)); }
 
-// The container holds every file of the run once the Container Manager ended.
-bool ContainerComplete(const std::string& path, std::string& error) {
-    GobArchive archive;
-    if (!PathExists(path.c_str())) {
-        error = "The Container Manager did not write " + path + ".";
-        return false;
-    }
-    if (!ReadGob(path, archive, error) || archive.entries.size() != kRunFileCount) {
-        error = "The Container Manager did not add every file to " + path + ".";
-        return false;
-    }
-    return true;
+bool TooLongForWindows(const std::string& path, int extra) {
+    return path.size() + extra > MAX_PATH - 1;
 }
 
 // Deletes the run's files from the scratch folder, then the folder itself
@@ -50,6 +53,29 @@ void RemoveScratchFiles(apvector<char[30]>& rand_values, void (*pause)(int ms)) 
         RemoveDirectoryA(directory); // only when empty
 }
 
+// The container the Container Manager wrote holds exactly the generated
+// files, each in its folder, in list order, byte for byte.
+bool ContainerAsGenerated(const std::string& path, const std::vector<std::string>& files, std::string& error) {
+    if (!PathExists(path.c_str())) {
+        error = "The Container Manager did not write " + path + ".";
+        return false;
+    }
+    GobArchive written, generated;
+    if (!ReadGob(path, written, error)) {
+        error = "The Container Manager wrote a damaged container: " + error;
+        return false;
+    }
+    for (const std::string& file : files)
+        if (!AddGobFile(generated, file, error))
+            return false;
+    std::string difference = FirstDifference(generated, written);
+    if (!difference.empty()) {
+        error = "The Container Manager did not pack the generated files into " + path + ": " + difference + ".";
+        return false;
+    }
+    return true;
+}
+
 // The window's run: temp.dat and the scratch folder in the working folder,
 // the generated files on disk, and the Container Manager to pack them.
 class WindowRun : public RunFrontEnd {
@@ -58,24 +84,26 @@ public:
 
     bool Prepare(RunFiles&, std::string& error) override {
         char name[100];
-        std::snprintf(name, sizeof name, "%s%s.~go", kContainerPrefix, grabber);
+        std::snprintf(name, sizeof name, "%s%s" CONMAN_BACKUP_EXTENSION, kContainerPrefix, grabber);
         if (!PathInCurrentDirectory(name) || (myBackup = directory, !ScratchFolderPath())) {
             error = GenerateError();
             return false;
         }
-        CreateDirectoryA(directory, nullptr);
-        if (!IsFolder(directory)) {
+        if (TooLongForWindows(directory, kLongestScratchName)) {
+            error = PathTooLong(kScratchFolderName, MAX_PATH - 1);
+            return false;
+        }
+        if (TooLongForWindows(myBackup, kLongestSaveSuffix)) {
+            error = PathTooLong(ContainerName(grabber, ".gob").c_str(), MAX_PATH - 1);
+            return false;
+        }
+        myBackupExisted = PathExists(myBackup.c_str());
+        if (!CreateDirectoryA(directory, nullptr) && !IsFolder(directory)) {
             error = std::string("Cannot create the scratch folder ") + directory +
                     ". Check that the working folder is writable and holds no file of that name.";
             return false;
         }
-        myConMan = StartConMan();
-        if (!myConMan) {
-            error = "ConMan.exe not found!";
-            conManMissing = true;
-            return false;
-        }
-        return true;
+        return StartConMan(myConMan, error);
     }
 
     bool OpenBundle(const std::string& path, RunFiles& files, std::string& error) override {
@@ -102,12 +130,13 @@ public:
             }
             list.push_back(directory);
         }
-        myContainer = path;
+        // Only a container this run made is ever deleted after a failure.
+        myContainer = PathExists(path.c_str()) ? "" : path;
         if (!CreateContainer(myConMan, path.c_str(), error) || !AddFiles(myConMan, list, error))
             return false;
-        bool ended = ExitConMan(myConMan, myBackup.c_str(), error);
-        myConMan = nullptr;
-        return ended && ContainerComplete(path, error);
+        if (!ExitConMan(myConMan, myBackupExisted ? nullptr : myBackup.c_str(), error))
+            return false;
+        return ContainerAsGenerated(path, list, error);
     }
 
     void CleanUp(RunFiles& files, bool packed) override {
@@ -117,26 +146,41 @@ public:
         }
         CloseConMan(myConMan);
         RemoveScratchFiles(files.rand_values, nullptr);
-        if (!myContainer.empty()) { // the refusals made sure it was not there before
-            DeleteFileA(myBackup.c_str());
+        if (!myContainer.empty()) {
+            if (!myBackupExisted)
+                DeleteFileA(myBackup.c_str());
             DeleteFileA(myContainer.c_str());
         }
         if (myTempMade)
             DeleteFileA(kTempName);
     }
 
-    bool conManMissing = false;
-
 private:
-    HWND myConMan = nullptr;
+    ConManProcess myConMan;
     bool myTempMade = false;
+    bool myBackupExisted = false;
     std::string myBackup;
     std::string myContainer;
 };
 
+void ShowError(HWND owner, const std::string& message) {
+    // The one message without an icon, as the tool always showed it.
+    UINT icon = message == kConManNotFound ? 0 : MB_ICONERROR;
+    MessageBoxA(owner, message.c_str(), Alert, icon | MB_OK);
+}
+
 } // namespace
 
 void GenerationRun(HWND owner, HWND passwordField) {
+    HANDLE running = CreateMutexA(nullptr, FALSE, kRunMutexName);
+    DWORD waited = running ? WaitForSingleObject(running, 0) : WAIT_FAILED;
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        if (running)
+            CloseHandle(running);
+        MessageBoxA(owner, kBusy, Alert, MB_ICONERROR | MB_OK);
+        return;
+    }
+
     int length = GetWindowTextLengthA(passwordField);
     std::string field(static_cast<std::size_t>(length) + 1, '\0');
     GetWindowTextA(passwordField, &field[0], length + 1);
@@ -148,12 +192,15 @@ void GenerationRun(HWND owner, HWND passwordField) {
     if (!CurrentDirectory(here, sizeof here)) {
         error = "The working folder's path is longer than " + std::to_string(kPathBufferSize - 1) +
                 " characters. Run the tool from a folder with a shorter path.";
+        ShowError(owner, error);
     } else if (GenerationRun(field.c_str(), here, "", run, container, error)) {
         MessageBoxA(owner, "Kyvo files have been patched.", Finish, MB_ICONEXCLAMATION | MB_OK);
         DeleteFileA(kTempName);
-        return;
+    } else {
+        ShowError(owner, error);
     }
-    MessageBoxA(owner, error.c_str(), Alert, run.conManMissing ? MB_OK : MB_ICONERROR | MB_OK);
+    ReleaseMutex(running);
+    CloseHandle(running);
 }
 
 } // namespace kyvo

@@ -20,9 +20,7 @@ bool IsRoot(const char* folder, PathRule rule) {
 }
 
 bool TooLong(const char* name) {
-    SetGenerateError("The path of %s in the working folder is longer than %d characters. "
-                     "Run the tool from a folder with a shorter path.",
-                     name, kPathBufferSize - 1);
+    SetGenerateError("%s", PathTooLong(name, kPathBufferSize - 1).c_str());
     return false;
 }
 
@@ -59,6 +57,11 @@ bool JoinPath(char* out, int size, const char* folder, const char* name, PathRul
     std::strcat(out, separator);
     std::strcat(out, name);
     return true;
+}
+
+std::string PathTooLong(const char* name, int limit) {
+    return std::string("The path of ") + name + " in the working folder is longer than " + std::to_string(limit) +
+           " characters. Run the tool from a folder with a shorter path.";
 }
 
 std::string JoinFolder(const std::string& folder, const std::string& name) {

@@ -25,6 +25,9 @@ bool JoinPath(char* out, int size, const char* folder, const char* name, PathRul
 // The same with the host's rule and no length limit.
 std::string JoinFolder(const std::string& folder, const std::string& name);
 
+// "The path of NAME in the working folder is longer than LIMIT characters..."
+std::string PathTooLong(const char* name, int limit);
+
 // The file name in the current directory, in directory. False, with the
 // reason in GenerateError(), when it does not fit.
 bool PathInCurrentDirectory(const char* name);

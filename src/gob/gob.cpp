@@ -1,5 +1,6 @@
 #include "gob/gob.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <utility>
@@ -166,6 +167,28 @@ bool AddGobEntry(GobArchive& archive, const std::string& name, const std::string
             return Refuse(error, "the container already holds " + name);
     archive.entries.push_back({name, data});
     return true;
+}
+
+std::string FirstDifference(const GobArchive& expected, const GobArchive& actual) {
+    std::size_t count = std::min(expected.entries.size(), actual.entries.size());
+    for (std::size_t k = 0; k < count; k++) {
+        const GobEntry& want = expected.entries[k];
+        const GobEntry& got = actual.entries[k];
+        if (want.name != got.name)
+            return "entry " + std::to_string(k + 1) + " is " + got.name + " where " + want.name + " belongs";
+        if (want.data != got.data) {
+            std::size_t at = 0;
+            while (at < want.data.size() && at < got.data.size() && want.data[at] == got.data[at])
+                at++;
+            return "entry " + want.name + " differs from byte " + std::to_string(at) + " on (" +
+                   std::to_string(got.data.size()) + " bytes, " + std::to_string(want.data.size()) + " expected)";
+        }
+    }
+    if (actual.entries.size() < expected.entries.size())
+        return "entry " + expected.entries[count].name + " is missing";
+    if (actual.entries.size() > expected.entries.size())
+        return "entry " + actual.entries[count].name + " is extra";
+    return "";
 }
 
 bool AddGobFile(GobArchive& archive, const std::string& path, std::string& error) {

@@ -51,6 +51,11 @@ std::string GobFolderFor(const std::string& fileName);
 
 // Adds an entry; refuses a name longer than 127 bytes or one already there.
 bool AddGobEntry(GobArchive& archive, const std::string& name, const std::string& data, std::string& error);
+// Compares two containers entry by entry, names with their folders, order
+// and bytes: "" when they are the same, else what differs first, such as
+// "entry cog\\x.cog is missing".
+std::string FirstDifference(const GobArchive& expected, const GobArchive& actual);
+
 // Adds the file at path under its folder and its own name.
 bool AddGobFile(GobArchive& archive, const std::string& path, std::string& error);
 

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <set>
 #include <string>
 
+#include "app/resource.h"
+#include "container/conman_contract.h"
 #include "generate_run.h"
 #include "test_folder.h"
 
@@ -93,7 +96,7 @@ public:
 
     ~Tool() {
         if (WaitForSingleObject(myProcess.hProcess, 0) == WAIT_TIMEOUT) {
-            PostMessageA(main, WM_COMMAND, 101, 0);
+            PostMessageA(main, WM_COMMAND, IDM_EXIT, 0);
             if (WaitForSingleObject(myProcess.hProcess, 5000) == WAIT_TIMEOUT)
                 TerminateProcess(myProcess.hProcess, 99);
         }
@@ -177,7 +180,7 @@ TEST_F(ToolWindow, HasItsClassStylesSizeAndControls) {
     char text[64];
     GetWindowTextA(button, text, sizeof text);
     EXPECT_STREQ("Generate Kyvo Gob!", text);
-    EXPECT_EQ(203, GetDlgCtrlID(button));
+    EXPECT_EQ(IDC_GENERATE, GetDlgCtrlID(button));
     GetWindowTextA(label, text, sizeof text);
     EXPECT_STREQ("PASS:", text);
     EXPECT_EQ(0, GetDlgCtrlID(label));
@@ -186,7 +189,7 @@ TEST_F(ToolWindow, HasItsClassStylesSizeAndControls) {
     EXPECT_EQ(0, GetDlgCtrlID(tool.edit));
     EXPECT_FALSE(GetWindowLongA(tool.edit, GWL_STYLE) & ES_PASSWORD);
 
-    tool.Command(104); // no such command: nothing happens
+    tool.Command(IDC_GENERATE + 1); // no such command: nothing happens
     Sleep(200);
     EXPECT_TRUE(IsWindow(tool.main));
 }
@@ -194,9 +197,9 @@ TEST_F(ToolWindow, HasItsClassStylesSizeAndControls) {
 TEST(ToolResources, MenuAndIcon) {
     HMODULE program = LoadLibraryExA(ToolPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, program);
-    EXPECT_NE(nullptr, FindResourceExA(program, MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(501),
+    EXPECT_NE(nullptr, FindResourceExA(program, MAKEINTRESOURCEA(4), MAKEINTRESOURCEA(IDR_MAINMENU),
                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
-    HMENU menu = LoadMenuA(program, MAKEINTRESOURCEA(501));
+    HMENU menu = LoadMenuA(program, MAKEINTRESOURCEA(IDR_MAINMENU));
     ASSERT_NE(nullptr, menu);
     ASSERT_EQ(2, GetMenuItemCount(menu));
     char text[32];
@@ -206,18 +209,18 @@ TEST(ToolResources, MenuAndIcon) {
     EXPECT_STREQ("&About", text);
     HMENU file = GetSubMenu(menu, 0), about = GetSubMenu(menu, 1);
     ASSERT_EQ(1, GetMenuItemCount(file));
-    EXPECT_EQ(101u, GetMenuItemID(file, 0));
+    EXPECT_EQ(static_cast<UINT>(IDM_EXIT), GetMenuItemID(file, 0));
     GetMenuStringA(file, 0, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("&Exit", text);
     ASSERT_EQ(2, GetMenuItemCount(about));
-    EXPECT_EQ(103u, GetMenuItemID(about, 0));
+    EXPECT_EQ(static_cast<UINT>(IDM_NOTE), GetMenuItemID(about, 0));
     GetMenuStringA(about, 0, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("&Note", text);
-    EXPECT_EQ(102u, GetMenuItemID(about, 1));
+    EXPECT_EQ(static_cast<UINT>(IDM_CREDITS), GetMenuItemID(about, 1));
     GetMenuStringA(about, 1, text, sizeof text, MF_BYPOSITION);
     EXPECT_STREQ("&Credits", text);
 
-    HRSRC group = FindResourceA(program, MAKEINTRESOURCEA(125), MAKEINTRESOURCEA(14));
+    HRSRC group = FindResourceA(program, MAKEINTRESOURCEA(IDI_KYVO), MAKEINTRESOURCEA(14));
     ASSERT_NE(nullptr, group);
     const BYTE* entries = static_cast<const BYTE*>(LockResource(LoadResource(program, group)));
     EXPECT_EQ(1, entries[4]);  // one image
@@ -229,14 +232,14 @@ TEST(ToolResources, MenuAndIcon) {
 
 TEST_F(ToolWindow, AboutBoxes) {
     Tool tool(folder.path());
-    tool.Command(102);
+    tool.Command(IDM_CREDITS);
     Box credits = tool.Answer();
     EXPECT_EQ("Credits", credits.caption);
     EXPECT_EQ(0u, credits.text.find("Special Thanks To:\n\n"));
     EXPECT_NE(std::string::npos,
               credits.text.find("\n\nThis project would not have been possible without their aid and encouragement.\n\n- "));
     EXPECT_FALSE(credits.icon);
-    tool.Command(103);
+    tool.Command(IDM_NOTE);
     Box note = tool.Answer();
     EXPECT_EQ("Note", note.caption);
     EXPECT_EQ("Password cannot be longer than 30 characters!", note.text);
@@ -246,7 +249,7 @@ TEST_F(ToolWindow, AboutBoxes) {
 TEST_F(ToolWindow, FileExitAndTheCloseBoxEndWithZero) {
     {
         Tool tool(folder.path());
-        tool.Command(101);
+        tool.Command(IDM_EXIT);
         EXPECT_EQ(0, tool.ExitCode());
     }
     Tool tool(folder.path());
@@ -278,7 +281,7 @@ TEST_F(ToolWindow, RefusalsInTheirOrder) {
             fs::rename(folder / "info.txt", folder / "away.txt");
         std::set<std::string> before = Listing(folder.path());
         tool.Type(c.password);
-        tool.Command(203);
+        tool.Command(IDC_GENERATE);
         Box box = tool.Answer();
         EXPECT_EQ("Error", box.caption) << c.message;
         EXPECT_EQ(c.message, box.text);
@@ -299,7 +302,7 @@ TEST_F(ToolWindow, FullRunsMakeTheSameContainerAsTheCommandLine) {
     for (const char* password : passwords) {
         tool.Type(password);
         auto start = std::chrono::steady_clock::now();
-        tool.Command(203);
+        tool.Command(IDC_GENERATE);
         Box box = tool.Answer();
         double took = std::chrono::duration<double>(box.shown - start).count();
         std::printf("full run with '%s': %.3f s from the press to the final message (fixed waits 9.8 s)\n",
@@ -317,22 +320,25 @@ TEST_F(ToolWindow, FullRunsMakeTheSameContainerAsTheCommandLine) {
     }
     EXPECT_EQ((std::set<std::string>{"info.txt", "Tmk_Kyvo_abc.gob", "Tmk_Kyvo_second run.gob"}),
               Listing(folder.path()));
-    EXPECT_EQ(nullptr, FindWindowA("TConManForm", "Container Manager"));
+    EXPECT_EQ(nullptr, FindWindowA(CONMAN_CLASS, CONMAN_TITLE));
 }
 
 struct Fault {
     const char* fault;
-    const char* message; // nullptr: the run succeeds
+    const char* message; // how the error begins; nullptr: the run succeeds
+    const char* tail;    // how it ends, after the container's path
 };
 
 void PrintTo(const Fault& c, std::ostream* os) { *os << c.fault; }
 
 class ToolFaults : public ToolWindow, public ::testing::WithParamInterface<Fault> {};
 
+// A Container Manager that misbehaves gives an error within a bounded time,
+// is ended, and leaves nothing behind; the window answers again after.
 TEST_P(ToolFaults, AreErrorsNeverSuccess) {
     Tool tool(folder.path(), GetParam().fault);
     tool.Type("faulty");
-    tool.Command(203);
+    tool.Command(IDC_GENERATE);
     Box box = tool.Answer();
     if (!GetParam().message) {
         EXPECT_EQ("Patch complete", box.caption);
@@ -340,24 +346,76 @@ TEST_P(ToolFaults, AreErrorsNeverSuccess) {
         return;
     }
     EXPECT_EQ("Error", box.caption);
-    EXPECT_EQ(GetParam().message, box.text);
+    EXPECT_EQ(0u, box.text.find(GetParam().message)) << box.text;
+    if (GetParam().tail) {
+        std::string tail = std::string("Tmk_Kyvo_faulty.gob") + GetParam().tail;
+        EXPECT_NE(std::string::npos, box.text.find(tail)) << box.text;
+    }
     EXPECT_TRUE(box.icon);
     EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path()));
-    EXPECT_EQ(nullptr, FindWindowA("TConManForm", "Container Manager"));
+    EXPECT_EQ(nullptr, FindWindowA(CONMAN_CLASS, CONMAN_TITLE));
+    DWORD_PTR result = 0;
+    EXPECT_NE(0, SendMessageTimeoutA(tool.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result));
+    tool.Command(IDM_NOTE);
+    EXPECT_EQ("Note", tool.Answer().caption);
 }
+
+const std::string kPacked = "The Container Manager did not pack the generated files into ";
 
 INSTANTIATE_TEST_SUITE_P(
     ConMan, ToolFaults,
-    ::testing::Values(Fault{"no-dialog", "The Container Manager did not open its \"Create new Container\" dialog."},
-                      Fault{"late-dialog", nullptr},
-                      Fault{"crash-adding", "The Container Manager ended while it worked on \"Add Files to Container\"."}));
+    ::testing::Values(
+        Fault{"no-dialog", "The Container Manager did not open its \"Create new Container\" dialog.", nullptr},
+        Fault{"late-dialog", nullptr, nullptr},
+        Fault{"crash-adding", "The Container Manager ended while it worked on \"Add Files to Container\".", nullptr},
+        Fault{"hang", "The Container Manager does not answer. It was closed; try again.", nullptr},
+        Fault{"drop-file", kPacked.c_str(), ": entry ui\\jkstrings.uni is missing."},
+        Fault{"alter-file", kPacked.c_str(), ": entry cog\\item_bacta.cog differs from byte 0 on ("}),
+    [](const ::testing::TestParamInfo<Fault>& info) {
+        std::string name = info.param.fault;
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        return name;
+    });
+
+// One run at a time, whichever copy of the tool and whichever folder: a run
+// pressed while another lasts is refused and touches nothing.
+TEST_F(ToolWindow, ASecondCopyIsRefusedWhileARunLasts) {
+    TestFolder otherFolder;
+    fs::copy_file(SampleBundle(), otherFolder / "info.txt");
+    int index = 0;
+    for (DWORD delayMs : {500, 3000, 6300}) {
+        std::string password = "first" + std::to_string(index++);
+        Tool first(folder.path());
+        Tool second(otherFolder.path());
+        first.Type(password);
+        second.Type("second");
+        first.Command(IDC_GENERATE);
+        Sleep(delayMs);
+        second.Command(IDC_GENERATE);
+        Box refused = second.Answer();
+        EXPECT_EQ("Error", refused.caption) << delayMs;
+        EXPECT_EQ("Another Tormesk Kyvo is making a container right now. Try again once it has shown its message.",
+                  refused.text);
+        Box done = first.Answer();
+        EXPECT_EQ("Patch complete", done.caption) << delayMs << " ms: " << done.text;
+
+        TestFolder expected;
+        std::string container, error;
+        ASSERT_TRUE(kyvo::GenerateContainer(password, expected.path(), SampleBundle(), container, error)) << error;
+        std::string name = "Tmk_Kyvo_" + password + ".gob";
+        EXPECT_EQ(ReadBytes(container), ReadBytes(folder / name)) << delayMs;
+        fs::remove(folder / name);
+        EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path())) << delayMs;
+        EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(otherFolder.path())) << delayMs;
+    }
+}
 
 TEST_F(ToolWindow, ABrokenBundleIsAnError) {
     std::string bundle = ReadBytes(folder / "info.txt");
     WriteBytes(folder / "info.txt", bundle.substr(0, bundle.size() / 3));
     Tool tool(folder.path());
     tool.Type("abc");
-    tool.Command(203);
+    tool.Command(IDC_GENERATE);
     Box box = tool.Answer();
     EXPECT_EQ("Error", box.caption);
     EXPECT_EQ(0u, box.text.find("The template bundle is broken: cog section ")) << box.text;

@@ -1,6 +1,5 @@
 #include "generate_run.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -81,28 +80,6 @@ bool GenerateEntries(const std::string& password, const std::string& bundlePath,
         return false;
     archive = std::move(run.archive);
     return true;
-}
-
-std::string FirstDifference(const GobArchive& expected, const GobArchive& actual) {
-    std::size_t count = std::min(expected.entries.size(), actual.entries.size());
-    for (std::size_t k = 0; k < count; k++) {
-        const GobEntry& want = expected.entries[k];
-        const GobEntry& got = actual.entries[k];
-        if (want.name != got.name)
-            return "entry " + std::to_string(k + 1) + " is " + got.name + " where " + want.name + " belongs";
-        if (want.data != got.data) {
-            std::size_t at = 0;
-            while (at < want.data.size() && at < got.data.size() && want.data[at] == got.data[at])
-                at++;
-            return "entry " + want.name + " differs from byte " + std::to_string(at) + " on (" +
-                   std::to_string(got.data.size()) + " bytes, " + std::to_string(want.data.size()) + " expected)";
-        }
-    }
-    if (actual.entries.size() < expected.entries.size())
-        return "entry " + expected.entries[count].name + " is missing";
-    if (actual.entries.size() > expected.entries.size())
-        return "entry " + actual.entries[count].name + " is extra";
-    return "";
 }
 
 } // namespace kyvo

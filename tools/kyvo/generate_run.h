@@ -21,10 +21,6 @@ bool GenerateContainer(const std::string& password, const std::string& folder, c
 bool GenerateEntries(const std::string& password, const std::string& bundlePath, GobArchive& archive,
                      std::string& error);
 
-// Compares a container with the one the password makes: "" when every entry
-// is the same, else what differs first.
-std::string FirstDifference(const GobArchive& expected, const GobArchive& actual);
-
 } // namespace kyvo
 
 #endif
