@@ -3,7 +3,11 @@
 
 KYVO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 KYVO_PACKAGES="g++ cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-wine64 xvfb xauth googletest libbenchmark-dev clang libclang-rt-14-dev time"
+wine64 xvfb xauth googletest libbenchmark-dev clang libclang-rt-14-dev time zip unzip locales"
+# Wine takes a program's ANSI code page from the locale, and a folder's
+# non-ASCII name reaches it whole only in a locale the C library has: the
+# end-to-end tests run under these.
+KYVO_LOCALES="en_US.UTF-8 ru_RU.UTF-8"
 # The 32-bit Windows programs run under the 32-bit wine, whose i386 code runs
 # through qemu-user: these machines' kernels refuse 32-bit code. Bookworm's
 # own qemu (7.2) is too slow to start a prefix and then crashes; the one from
@@ -97,7 +101,22 @@ kyvo_install_packages() {
         kyvo_step "installing$backports from bookworm-backports" kyvo_sudo env DEBIAN_FRONTEND=noninteractive \
             apt-get install -y -q --no-install-recommends $backports || return 1
     fi
-    kyvo_step "registering i386 programs with qemu-i386 through binfmt_misc" kyvo_register_i386
+    kyvo_step "registering i386 programs with qemu-i386 through binfmt_misc" kyvo_register_i386 || return 1
+    kyvo_step "generating the locales $KYVO_LOCALES" kyvo_generate_locales
+}
+
+kyvo_generate_locales() {
+    have=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')
+    wanted=""
+    for name in $KYVO_LOCALES; do
+        echo "$have" | grep -qx "$(echo "$name" | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')" || wanted="$wanted $name"
+    done
+    [ -z "$wanted" ] && return 0
+    for name in $wanted; do
+        kyvo_sudo sed -i -E "s/^# *($name UTF-8)/\\1/" /etc/locale.gen || return 1
+        grep -qx "$name UTF-8" /etc/locale.gen || echo "$name UTF-8" | kyvo_sudo tee -a /etc/locale.gen >/dev/null
+    done
+    kyvo_sudo locale-gen >/dev/null
 }
 
 # kyvo_build NAME [CMAKE ARGS...]: configures and builds build/NAME.

@@ -14,6 +14,8 @@
 #include "app/resource.h"
 #include "container/conman_contract.h"
 #include "generate_run.h"
+#include "kyvo_version.h"
+#include "support/save_file.h"
 #include "test_folder.h"
 
 namespace fs = std::filesystem;
@@ -230,6 +232,28 @@ TEST(ToolResources, MenuAndIcon) {
     FreeLibrary(program);
 }
 
+// Each program runs as the user who starts it, never in a virtual store,
+// and carries the one version.
+TEST(ToolResources, ManifestAndVersionInEveryProgram) {
+    for (const char* name : {"TormeskKyvo.exe", "ConMan.exe", "kyvo.exe"}) {
+        HMODULE program = LoadLibraryExA((ProgramFolder() + "\\" + name).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, program) << name;
+        HRSRC found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+        ASSERT_NE(nullptr, found) << name;
+        std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                             SizeofResource(program, found));
+        EXPECT_NE(std::string::npos, manifest.find("level=\"asInvoker\"")) << name;
+        EXPECT_NE(std::string::npos, manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")) << name;
+        found = FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)); // RT_VERSION
+        ASSERT_NE(nullptr, found) << name;
+        const wchar_t* data = static_cast<const wchar_t*>(LockResource(LoadResource(program, found)));
+        std::wstring text(data, SizeofResource(program, found) / sizeof(wchar_t));
+        std::string version = KYVO_VERSION;
+        EXPECT_NE(std::wstring::npos, text.find(std::wstring(version.begin(), version.end()))) << name;
+        FreeLibrary(program);
+    }
+}
+
 TEST_F(ToolWindow, AboutBoxes) {
     Tool tool(folder.path());
     tool.Command(IDM_CREDITS);
@@ -420,4 +444,92 @@ TEST_F(ToolWindow, ABrokenBundleIsAnError) {
     EXPECT_EQ("Error", box.caption);
     EXPECT_EQ(0u, box.text.find("The template bundle is broken: cog section ")) << box.text;
     EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path()));
+}
+
+// ---- non-ASCII folders and passwords ----------------------------------------
+
+namespace {
+
+// The names in a folder as the ANSI calls see them.
+std::set<std::string> ListingA(const std::string& folder) {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.insert(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string ReadBytesA(const std::string& path) {
+    std::string bytes, error;
+    EXPECT_TRUE(kyvo::ReadWholeFile(path, bytes, error)) << error;
+    return bytes;
+}
+
+struct CodePageRun {
+    const char* name;
+    UINT codePage;
+    const char* folder;   // in that code page; "" for the test folder itself
+    const char* password; // in that code page
+};
+
+void PrintTo(const CodePageRun& c, std::ostream* os) { *os << c.name; }
+
+const CodePageRun kCodePageRuns[] = {
+    {"CafeFolder", 1252, "caf\xE9", "abc"},
+    {"EuroPassword", 1252, "", "\x80" "100!"},
+    {"OeTradeMarkPassword", 1252, "", "\x8C" "uvre\x99"},
+    {"CyrillicFolder", 1251, "\xC8\xE3\xF0\xFB", "abc"},
+};
+
+class CodePageRuns : public ::testing::TestWithParam<CodePageRun> {};
+
+} // namespace
+
+// Every run of the table patches in the code page wine was started with,
+// with the container byte for byte the command line's for the same bytes,
+// and leaves neither a half-saved container nor the scratch folder.
+TEST_P(CodePageRuns, PatchAndMatchTheCommandLine) {
+    const CodePageRun& c = GetParam();
+    if (GetACP() != c.codePage)
+        GTEST_SKIP() << "runs under code page " << c.codePage << "; this one is " << GetACP();
+    TestFolder base;
+    std::string folder = base.path();
+    if (*c.folder) {
+        folder += std::string("\\") + c.folder;
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    }
+    ASSERT_TRUE(CopyFileA(SampleBundle().c_str(), (folder + "\\info.txt").c_str(), FALSE));
+    {
+        Tool tool(folder);
+        tool.Type(c.password);
+        tool.Command(IDC_GENERATE);
+        Box box = tool.Answer();
+        EXPECT_EQ("Patch complete", box.caption) << box.text;
+    }
+    std::string name = std::string("Tmk_Kyvo_") + c.password + ".gob";
+    EXPECT_EQ((std::set<std::string>{"info.txt", name}), ListingA(folder));
+
+    TestFolder expected;
+    std::string container, error;
+    ASSERT_TRUE(kyvo::GenerateContainer(c.password, expected.path(), SampleBundle(), container, error)) << error;
+    EXPECT_EQ(ReadBytesA(container), ReadBytesA(folder + "\\" + name));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CodePageRuns, ::testing::ValuesIn(kCodePageRuns),
+                         [](const ::testing::TestParamInfo<CodePageRun>& info) { return std::string(info.param.name); });
+
+// The table above has runs for the code page of every locale the tests use,
+// so that a locale that wine did not take shows as a failure, not as skips.
+TEST(CodePage, IsOneTheTableCovers) {
+    bool covered = false;
+    for (const CodePageRun& c : kCodePageRuns)
+        covered = covered || c.codePage == GetACP();
+    EXPECT_TRUE(covered) << "code page " << GetACP();
 }

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "kyvo_version.h"
 
 namespace kyvo {
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     words.erase(words.begin());
     if (command == "--help" || command == "-h")
         return std::fputs(kUsage, stdout), 0;
+    if (command == "--version")
+        return std::printf("kyvo %s\n", KYVO_VERSION), 0;
     if (command == "bundle")
         return kyvo::BundleCommand(words);
     if (command == "generate")
