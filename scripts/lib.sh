@@ -3,7 +3,7 @@
 
 KYVO_ROOT=$(cd "$(dirname "$0")/.." && pwd)
 KYVO_PACKAGES="g++ cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
-wine64 xvfb xauth googletest libbenchmark-dev clang libclang-rt-14-dev time zip unzip locales"
+wine64 xvfb xauth googletest libbenchmark-dev clang libclang-rt-14-dev libcli11-dev time zip unzip locales"
 # Wine takes a program's ANSI code page from the locale, and a folder's
 # non-ASCII name reaches it whole only in a locale the C library has: the
 # end-to-end tests run under these.

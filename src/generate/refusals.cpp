@@ -51,8 +51,12 @@ bool RefuseRun(const char* field, const std::string& folder, const std::string& 
         return Refuse(refusal, "Enter a password.");
     if (std::strlen(field) > static_cast<std::size_t>(kPasswordLimit))
         return Refuse(refusal, "Password exceeds 30 character limit.");
-    if (!PathExists(BundlePath(folder, bundle).c_str()))
-        return Refuse(refusal, bundle.empty() ? "info.txt not found!" : "The template bundle was not found.");
+    if (!PathExists(BundlePath(folder, bundle).c_str())) {
+        if (bundle.empty())
+            return Refuse(refusal, "info.txt not found!");
+        refusal = bundle + ": cannot be read (" + LastErrorText() + ")";
+        return true;
+    }
     if (UnfitForFileName(grabber))
         return Refuse(refusal, "The password holds a character that a file name cannot hold "
                                "(\\ / : * ? \" < > | or a control character). Choose another password.");

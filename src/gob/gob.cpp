@@ -47,15 +47,15 @@ bool ParseGob(const std::string& bytes, GobArchive& archive, std::string& error)
     GobArchive read;
     std::uint64_t size = bytes.size();
     if (size < kHeaderSize || bytes.compare(0, 4, "GOB ") != 0)
-        return Refuse(error, "not a GOB container (no \"GOB \" at its start)");
+        return Refuse(error, "not a GOB container");
     if (Get32(bytes, 4) != kGobVersion)
-        return Refuse(error, "unknown GOB version " + std::to_string(Get32(bytes, 4)) + " (expected 20)");
+        return Refuse(error, "a GOB container of an unknown version (" + std::to_string(Get32(bytes, 4)) + ", not 20)");
     std::uint64_t directory = Get32(bytes, 8);
     if (directory + 4 > size)
-        return Refuse(error, "the directory lies outside the container");
+        return Refuse(error, "damaged: it ends before its list of entries");
     std::uint64_t count = Get32(bytes, directory);
     if (count * kEntrySize > size - directory - 4)
-        return Refuse(error, "the directory's " + std::to_string(count) + " entries do not fit in the container");
+        return Refuse(error, "damaged: it ends before its last entry (it lists " + std::to_string(count) + ")");
     for (std::uint64_t i = 0; i < count; i++) {
         std::uint64_t at = directory + 4 + i * kEntrySize;
         std::uint64_t offset = Get32(bytes, at);
@@ -63,10 +63,9 @@ bool ParseGob(const std::string& bytes, GobArchive& archive, std::string& error)
         const char* name = bytes.data() + at + 8;
         std::size_t nameLength = strnlen(name, kGobNameSize);
         if (nameLength == kGobNameSize)
-            return Refuse(error, "entry " + std::to_string(i) + " has a name without its terminator");
+            return Refuse(error, "damaged: the name of entry " + std::to_string(i + 1) + " runs on past its 128 bytes");
         if (offset + length > size)
-            return Refuse(error, "the data of entry " + std::to_string(i) + " (" + std::string(name, nameLength) +
-                                     ") lies outside the container");
+            return Refuse(error, "damaged: it ends before the end of entry " + std::string(name, nameLength));
         read.entries.push_back({std::string(name, nameLength), bytes.substr(offset, length)});
     }
     archive = std::move(read);
@@ -161,10 +160,11 @@ std::string GobFolderFor(const std::string& fileName) {
 
 bool AddGobEntry(GobArchive& archive, const std::string& name, const std::string& data, std::string& error) {
     if (name.empty() || name.size() >= kGobNameSize || name.find('\0') != std::string::npos)
-        return Refuse(error, "the name " + name + " does not fit a GOB entry (1 to 127 bytes)");
+        return Refuse(error, "the name " + name + " does not fit a container entry (1 to 127 bytes)");
     for (const GobEntry& entry : archive.entries)
         if (Lower(entry.name) == Lower(name))
-            return Refuse(error, "the container already holds " + name);
+            return Refuse(error, "two entries are named " + entry.name + " and " + name +
+                                     ", which a container does not tell apart");
     archive.entries.push_back({name, data});
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace kyvo {
 
@@ -22,6 +23,15 @@ std::string AbsolutePath(const std::string& path);
 
 // True when path names a folder.
 bool IsFolder(const char* path);
+
+// One folder, whose parent must exist; false with the host's reason.
+bool MakeFolder(const char* path, std::string& reason);
+// The names in a folder, without "." and "..", and which of them are
+// folders; false when it cannot be listed.
+bool ListFolder(const char* path, std::vector<std::string>& names, std::vector<bool>& folders);
+// Removes a file, or a folder that is empty.
+bool RemoveFile(const char* path);
+bool RemoveEmptyFolder(const char* path);
 
 // True when something, a file or a folder, is at path (in the host's narrow
 // encoding: the ANSI code page on Windows).

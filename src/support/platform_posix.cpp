@@ -1,5 +1,6 @@
 #include "support/platform.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,6 +40,34 @@ bool IsFolder(const char* path) {
     struct stat info;
     return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
+
+bool MakeFolder(const char* path, std::string& reason) {
+    if (mkdir(path, 0777) == 0)
+        return true;
+    reason = LastErrorText();
+    return false;
+}
+
+bool ListFolder(const char* path, std::vector<std::string>& names, std::vector<bool>& folders) {
+    names.clear();
+    folders.clear();
+    DIR* folder = opendir(path);
+    if (!folder)
+        return false;
+    while (dirent* entry = readdir(folder)) {
+        std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        names.push_back(name);
+        folders.push_back(IsFolder((std::string(path) + "/" + name).c_str()));
+    }
+    closedir(folder);
+    return true;
+}
+
+bool RemoveFile(const char* path) { return unlink(path) == 0; }
+
+bool RemoveEmptyFolder(const char* path) { return rmdir(path) == 0; }
 
 bool PathExists(const char* path) {
     struct stat info;

@@ -42,6 +42,35 @@ bool IsFolder(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool MakeFolder(const char* path, std::string& reason) {
+    if (CreateDirectoryA(path, nullptr))
+        return true;
+    reason = LastErrorText();
+    return false;
+}
+
+bool ListFolder(const char* path, std::vector<std::string>& names, std::vector<bool>& folders) {
+    names.clear();
+    folders.clear();
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(path) + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND && IsFolder(path);
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        names.push_back(name);
+        folders.push_back((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+}
+
+bool RemoveFile(const char* path) { return DeleteFileA(path) != 0; }
+
+bool RemoveEmptyFolder(const char* path) { return RemoveDirectoryA(path) != 0; }
+
 bool PathExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 unsigned long ProcessId() { return GetCurrentProcessId(); }

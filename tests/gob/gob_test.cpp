@@ -91,22 +91,22 @@ const std::string kGoodHeader = "GOB " + U32(0x14);
 INSTANTIATE_TEST_SUITE_P(
     Cases, GobRejects,
     ::testing::Values(
-        BadGob{"Empty", "", "not a GOB container (no \"GOB \" at its start)"},
-        BadGob{"ShortHeader", "GOB " + U32(0x14) + "\x0c", "not a GOB container (no \"GOB \" at its start)"},
-        BadGob{"WrongMagic", "GOD " + U32(0x14) + U32(12) + U32(0), "not a GOB container (no \"GOB \" at its start)"},
-        BadGob{"WrongVersion", "GOB " + U32(0x15) + U32(12) + U32(0), "unknown GOB version 21 (expected 20)"},
-        BadGob{"DirectoryOutside", kGoodHeader + U32(13) + U32(0), "the directory lies outside the container"},
-        BadGob{"DirectoryFarOutside", kGoodHeader + U32(0xFFFFFFFF) + U32(0), "the directory lies outside the container"},
+        BadGob{"Empty", "", "not a GOB container"},
+        BadGob{"ShortHeader", "GOB " + U32(0x14) + "\x0c", "not a GOB container"},
+        BadGob{"WrongMagic", "GOD " + U32(0x14) + U32(12) + U32(0), "not a GOB container"},
+        BadGob{"WrongVersion", "GOB " + U32(0x15) + U32(12) + U32(0), "a GOB container of an unknown version (21, not 20)"},
+        BadGob{"DirectoryOutside", kGoodHeader + U32(13) + U32(0), "damaged: it ends before its list of entries"},
+        BadGob{"DirectoryFarOutside", kGoodHeader + U32(0xFFFFFFFF) + U32(0), "damaged: it ends before its list of entries"},
         BadGob{"TooManyEntries", kGoodHeader + U32(12) + U32(1) + U32(0),
-               "the directory's 1 entries do not fit in the container"},
+               "damaged: it ends before its last entry (it lists 1)"},
         BadGob{"HugeCount", kGoodHeader + U32(12) + U32(0xFFFFFFFF),
-               "the directory's 4294967295 entries do not fit in the container"},
+               "damaged: it ends before its last entry (it lists 4294967295)"},
         BadGob{"DataOutside", kGoodHeader + U32(12) + U32(1) + U32(152) + U32(1) + Name("a"),
-               "the data of entry 0 (a) lies outside the container"},
+               "damaged: it ends before the end of entry a"},
         BadGob{"DataWraps", kGoodHeader + U32(12) + U32(1) + U32(0xFFFFFFFF) + U32(2) + Name("a") + "x",
-               "the data of entry 0 (a) lies outside the container"},
+               "damaged: it ends before the end of entry a"},
         BadGob{"NameWithoutTerminator", kGoodHeader + U32(12) + U32(1) + U32(0) + U32(0) + std::string(128, 'n'),
-               "entry 0 has a name without its terminator"}),
+               "damaged: the name of entry 1 runs on past its 128 bytes"}),
     [](const ::testing::TestParamInfo<BadGob>& info) { return std::string(info.param.name); });
 
 TEST(Gob, FolderFollowsTheExtensionInAnyCase) {
@@ -128,7 +128,7 @@ TEST(Gob, RefusesLongAndDuplicateNames) {
     EXPECT_NE(std::string::npos, error.find("1 to 127 bytes"));
     EXPECT_TRUE(kyvo::AddGobEntry(archive, "cog\\a.cog", "1", error));
     EXPECT_FALSE(kyvo::AddGobEntry(archive, "COG\\A.cog", "2", error));
-    EXPECT_EQ("the container already holds COG\\A.cog", error);
+    EXPECT_EQ("two entries are named cog\\a.cog and COG\\A.cog, which a container does not tell apart", error);
     EXPECT_EQ(2u, archive.entries.size());
 }
 

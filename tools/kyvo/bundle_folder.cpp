@@ -1,45 +1,37 @@
 #include "bundle_folder.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <vector>
 
 #include "generate/bundle.h"
 #include "generate/names.h"
+#include "generate/paths.h"
+#include "outputs.h"
 #include "support/save_file.h"
 #include "support/textstream.h"
-
-namespace fs = std::filesystem;
 
 namespace kyvo {
 
 namespace {
 
-const char* const kStringsFileName = "jkstrings.uni";
-
-std::string Join(const std::string& folder, const std::string& name) { return (fs::path(folder) / name).string(); }
-
-bool ReadText(const std::string& path, std::string& text, std::string& error) {
-    ifstream in(path.c_str());
-    if (!in.is_open()) {
-        error = path + ": cannot be read";
-        return false;
-    }
+// The characters a text file's bytes hold, its line ends read as LF.
+std::string TextOf(const std::string& bytes) {
+    std::string text;
+    ifstream in;
+    in.OpenMemory(bytes);
     char ch;
     while (in.get(ch))
         text += ch;
-    return true;
+    return text;
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text, std::string& error) {
-    ofstream out(path.c_str());
+// The bytes a text file of these characters holds: CR LF line ends.
+std::string TextFileBytes(const std::string& text) {
+    std::string bytes;
+    ofstream out;
+    out.UseMemory(&bytes);
+    out.open("text");
     out.write(text.data(), text.size());
-    out.close();
-    if (out.fail()) {
-        error = path + ": cannot be written";
-        return false;
-    }
-    return true;
+    return bytes;
 }
 
 // The decoded form of an encoded bundle, in memory: nothing is written
@@ -53,8 +45,9 @@ bool DecodeFile(const std::string& encoded, std::string& decoded, std::string& e
 }
 
 // One cog file must be exactly one section and the rest of its terminator line.
-bool CheckCogFile(const std::string& path, int k, std::string& error) {
-    ifstream in(path.c_str());
+bool CheckCogFile(const std::string& path, const std::string& bytes, int k, std::string& error) {
+    ifstream in;
+    in.OpenMemory(bytes);
     CogSection section;
     std::string problem;
     if (!ReadCogSection(in, k, section, problem)) {
@@ -72,8 +65,9 @@ bool CheckCogFile(const std::string& path, int k, std::string& error) {
     return true;
 }
 
-bool CheckStringsFile(const std::string& path, std::string& error) {
-    ifstream in(path.c_str());
+bool CheckStringsFile(const std::string& path, const std::string& bytes, std::string& error) {
+    ifstream in;
+    in.OpenMemory(bytes);
     ofstream discard; // not open: the lines are dropped
     std::string problem;
     if (!CopyStringsSection(in, discard, problem)) {
@@ -87,29 +81,30 @@ bool CheckStringsFile(const std::string& path, std::string& error) {
 
 std::string CogFileName(int k) { return std::string(kCogTable[k]) + ".cog"; }
 
-bool PackBundle(const std::string& folder, const std::string& file, std::string& error) {
-    std::string text;
-    for (int k = 0; k < kCogCount; k++) {
-        std::string path = Join(folder, CogFileName(k));
-        if (!ReadText(path, text, error) || !CheckCogFile(path, k, error))
+bool PackBundle(const std::string& folder, const std::string& file, Outputs& outputs, std::size_t& written,
+                std::string& error) {
+    std::string text, bytes;
+    for (int k = 0; k <= kCogCount; k++) {
+        std::string path = JoinFolder(folder, k < kCogCount ? CogFileName(k) : kStringsFileName);
+        if (!ReadWholeFile(path, bytes, error))
             return false;
+        bool sound = k < kCogCount ? CheckCogFile(path, bytes, k, error) : CheckStringsFile(path, bytes, error);
+        if (!sound)
+            return false;
+        text += TextOf(bytes);
     }
-    std::string strings = Join(folder, kStringsFileName);
-    if (!ReadText(strings, text, error) || !CheckStringsFile(strings, error))
-        return false;
     std::string encoded = EncodeBundleBytes(text);
-    SaveResult saved = SaveFile(
-        file, SaveMode::Replace,
-        [&](std::FILE* out) { return std::fwrite(encoded.data(), 1, encoded.size(), out) == encoded.size(); }, error);
-    return saved == SaveResult::Saved;
+    written = encoded.size();
+    return outputs.WriteFile(file, encoded, error);
 }
 
-bool UnpackBundle(const std::string& file, const std::string& folder, std::string& error) {
+bool UnpackBundle(const std::string& file, const std::string& folder, Outputs& outputs, std::size_t& written,
+                  std::string& error) {
     std::string decoded, problem;
     if (!DecodeFile(file, decoded, error))
         return false;
-    std::error_code failed;
-    fs::create_directories(folder, failed);
+    // The whole bundle is read before anything is written.
+    std::vector<std::string> texts;
     ifstream all;
     all.OpenMemory(decoded);
     std::string tape;
@@ -123,8 +118,7 @@ bool UnpackBundle(const std::string& file, const std::string& folder, std::strin
         }
         apstring rest;
         getline(all, rest);
-        if (!WriteTextFile(Join(folder, CogFileName(k)), tape, error))
-            return false;
+        texts.push_back(tape);
     }
     tape.clear();
     ofstream discard; // not open: the lines are dropped
@@ -135,7 +129,18 @@ bool UnpackBundle(const std::string& file, const std::string& folder, std::strin
     char ch;
     while (all.get(ch)) {
     }
-    return WriteTextFile(Join(folder, kStringsFileName), tape, error);
+    texts.push_back(tape);
+
+    if (!outputs.UseFolder(folder, error))
+        return false;
+    written = 0;
+    for (int k = 0; k <= kCogCount; k++) {
+        std::string bytes = TextFileBytes(texts[k]);
+        written += bytes.size();
+        if (!outputs.WriteFile(JoinFolder(folder, k < kCogCount ? CogFileName(k) : kStringsFileName), bytes, error))
+            return false;
+    }
+    return true;
 }
 
 bool CheckBundleFile(const std::string& file, std::string& error) {

@@ -9,14 +9,24 @@
 #ifndef KYVO_TOOLS_BUNDLE_FOLDER_H
 #define KYVO_TOOLS_BUNDLE_FOLDER_H
 
+#include <cstddef>
 #include <string>
 
 namespace kyvo {
 
-// Each returns false with the reason, for standard error, in error.
-bool PackBundle(const std::string& folder, const std::string& file, std::string& error);
-bool UnpackBundle(const std::string& file, const std::string& folder, std::string& error);
+class Outputs;
+
+// Each returns false with the reason, for standard error, in error. Pack and
+// unpack write through outputs, which keeps a user's files; written is the
+// number of bytes they wrote.
+bool PackBundle(const std::string& folder, const std::string& file, Outputs& outputs, std::size_t& written,
+                std::string& error);
+bool UnpackBundle(const std::string& file, const std::string& folder, Outputs& outputs, std::size_t& written,
+                  std::string& error);
 bool CheckBundleFile(const std::string& file, std::string& error);
+
+// The bundle folder holds one file per cog and this one.
+const char* const kStringsFileName = "jkstrings.uni";
 
 // The file of cog k in a bundle folder.
 std::string CogFileName(int k);

@@ -1,28 +1,28 @@
-// The commands of the kyvo program. Each takes the words after its name and
-// returns the exit status: 0 done, 1 a problem, 2 a usage error.
+// The commands of the kyvo program, with their operands and options already
+// parsed. Each returns the exit status: 0 done, 1 a problem, 2 a usage error.
 #ifndef KYVO_TOOLS_COMMANDS_H
 #define KYVO_TOOLS_COMMANDS_H
 
 #include <string>
-#include <vector>
 
 namespace kyvo {
-
-using Words = std::vector<std::string>;
 
 const int kExitProblem = 1;
 const int kExitUsage = 2;
 
-int BundleCommand(const Words& words);
-int GenerateCommand(const Words& words);
-int GobCommand(const Words& words);
-int VerifyCommand(const Words& words);
+int GenerateCommand(const std::string& password, const std::string& folder, const std::string& bundle);
+int VerifyCommand(const std::string& password, const std::string& file, const std::string& bundle);
+
+int GobList(const std::string& file, bool tsv);
+int GobExtract(const std::string& file, const std::string& folder, bool force, bool quiet);
+int GobCreate(const std::string& folder, const std::string& file, bool force, bool quiet);
+
+int BundlePack(const std::string& folder, const std::string& file, bool force, bool quiet);
+int BundleUnpack(const std::string& file, const std::string& folder, bool force, bool quiet);
+int BundleCheck(const std::string& file);
 
 // Prints "kyvo: " and the message on standard error; returns status.
 int Fail(int status, const std::string& message);
-// Prints the command's help and the message on standard error; returns 2.
-int UsageError(const char* help, const std::string& message);
-bool WantsHelp(const Words& words);
 
 } // namespace kyvo
 
