@@ -12,9 +12,9 @@ char bigone[kFileListSize];
 namespace {
 
 // Once a fixed wait is over, a window that is not there yet is looked for
-// again for this long: under load a fresh program or dialog may take longer
-// than the wait allows.
-const DWORD kLookAgainMs = 5000;
+// again for this long: under load, or emulated, a fresh program or dialog
+// may take far longer than the wait allows.
+const DWORD kLookAgainMs = 8000;
 const DWORD kLookEveryMs = 50;
 // How long a message to the Container Manager may take: the commands and
 // the typed text at once, accepting a dialog as long as adding and saving.

@@ -365,7 +365,7 @@ TEST_P(ToolFaults, AreErrorsNeverSuccess) {
     tool.Command(IDC_GENERATE);
     Box box = tool.Answer();
     if (!GetParam().message) {
-        EXPECT_EQ("Patch complete", box.caption);
+        EXPECT_EQ("Patch complete", box.caption) << box.text;
         EXPECT_EQ((std::set<std::string>{"info.txt", "Tmk_Kyvo_faulty.gob"}), Listing(folder.path()));
         return;
     }
