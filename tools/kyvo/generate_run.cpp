@@ -29,6 +29,9 @@ public:
             return false;
         myDecoded = DecodeBundleBytes(encoded);
         files.all.OpenMemory(myDecoded);
+        // The strings file is most of a large bundle: room for it at once,
+        // instead of a copy at each doubling. Pages never written cost nothing.
+        files.memory[kRunFileCount - 1].reserve(myDecoded.size());
         return true;
     }
 
