@@ -153,6 +153,8 @@ private:
     PROCESS_INFORMATION myProcess = {};
 };
 
+std::set<std::string> ListingA(const std::string& folder);
+
 class ToolWindow : public ::testing::Test {
 protected:
     ToolWindow() { fs::copy_file(SampleBundle(), folder / "info.txt"); }
@@ -432,6 +434,28 @@ TEST_F(ToolWindow, ASecondCopyIsRefusedWhileARunLasts) {
         EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(folder.path())) << delayMs;
         EXPECT_EQ((std::set<std::string>{"info.txt"}), Listing(otherFolder.path())) << delayMs;
     }
+}
+
+// Windows takes no path longer than MAX_PATH in these calls; a folder so
+// deep that the run's files would pass it is refused before anything is made.
+TEST(ToolPaths, AFolderTooDeepForWindowsIsRefusedFirst) {
+    TestFolder base;
+    std::string folder = base.path();
+    while (folder.size() < MAX_PATH - 30) {
+        folder += "\\" + std::string(20, 'd');
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+    }
+    ASSERT_TRUE(CopyFileA(SampleBundle().c_str(), (folder + "\\info.txt").c_str(), FALSE));
+    Tool tool(folder);
+    tool.Type("abc");
+    tool.Command(IDC_GENERATE);
+    Box box = tool.Answer();
+    EXPECT_EQ("Error", box.caption);
+    EXPECT_EQ("The path of generated cogs in the working folder is longer than 259 characters. "
+              "Run the tool from a folder with a shorter path.",
+              box.text);
+    EXPECT_EQ((std::set<std::string>{"info.txt"}), ListingA(folder));
+    EXPECT_EQ(nullptr, FindWindowA(CONMAN_CLASS, CONMAN_TITLE));
 }
 
 TEST_F(ToolWindow, ABrokenBundleIsAnError) {
