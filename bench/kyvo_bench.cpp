@@ -120,11 +120,8 @@ void Decode(benchmark::State& state, std::string name) {
 
 // ---- whole processes ----------------------------------------------------------
 
-struct ProcessRun {
-    double seconds;
-};
-
-ProcessRun Spawn(const std::vector<std::string>& arguments) {
+// Runs the program to its end; the seconds it took.
+double Spawn(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -147,7 +144,7 @@ ProcessRun Spawn(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "%s failed\n", argv[0]);
         std::exit(1);
     }
-    return {seconds};
+    return seconds;
 }
 
 double Median(std::vector<double> values) {
@@ -179,9 +176,9 @@ void CompareProcesses(const std::string& kyvo, const char* name, int runs) {
     fs::remove(container);
     for (int i = 0; i < runs; i++) {
         // Paired and alternating, so both see the same state of the machine.
-        generate.push_back(Spawn(command).seconds);
+        generate.push_back(Spawn(command));
         fs::remove(container);
-        copy.push_back(Spawn({"cp", info, bundle.folder + "/copy.txt"}).seconds);
+        copy.push_back(Spawn({"cp", info, bundle.folder + "/copy.txt"}));
         fs::remove(bundle.folder + "/copy.txt");
     }
     double mb = fs::file_size(info) / 1e6;

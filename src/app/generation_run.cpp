@@ -1,6 +1,5 @@
 #include "app/generation_run.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -83,9 +82,12 @@ public:
     WindowRun() { pause = SleepMs; }
 
     bool Prepare(RunFiles&, std::string& error) override {
-        char name[100];
-        std::snprintf(name, sizeof name, "%s%s" CONMAN_BACKUP_EXTENSION, kContainerPrefix, grabber);
-        if (!PathInCurrentDirectory(name) || (myBackup = directory, !ScratchFolderPath())) {
+        if (!PathInCurrentDirectory(ContainerName(grabber, CONMAN_BACKUP_EXTENSION).c_str())) {
+            error = GenerateError();
+            return false;
+        }
+        myBackup = directory;
+        if (!ScratchFolderPath()) {
             error = GenerateError();
             return false;
         }

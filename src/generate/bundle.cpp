@@ -56,8 +56,7 @@ std::string DecodeBundleBytes(const std::string& encoded) {
     ifstream coginfo;
     coginfo.OpenMemory(encoded);
     ofstream decode;
-    decode.UseMemory(&decoded);
-    decode.open(kTempName);
+    decode.OpenMemory(&decoded);
     DecodeText(coginfo, decode);
     return decoded;
 }
@@ -83,8 +82,7 @@ bool EncodeBundle(const char* path, const std::string& text) {
 std::string EncodeBundleBytes(const std::string& text) {
     std::string encoded;
     ofstream out;
-    out.UseMemory(&encoded);
-    out.open(kBundleName);
+    out.OpenMemory(&encoded);
     EncodeText(text, out);
     return encoded;
 }

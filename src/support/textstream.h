@@ -116,6 +116,11 @@ public:
     // memory, and path only names the text. Memory must outlive the stream.
     void UseMemory(std::string* memory) { myMemory = memory; }
     bool in_memory() const { return myMemory != nullptr; }
+    // Writes into memory from now on, as a file's bytes would be written.
+    void OpenMemory(std::string* memory) {
+        UseMemory(memory);
+        open("");
+    }
 
     ofstream& put(char ch);
     ofstream& write(const char* text, std::size_t count);

@@ -28,8 +28,7 @@ std::string TextOf(const std::string& bytes) {
 std::string TextFileBytes(const std::string& text) {
     std::string bytes;
     ofstream out;
-    out.UseMemory(&bytes);
-    out.open("text");
+    out.OpenMemory(&bytes);
     out.write(text.data(), text.size());
     return bytes;
 }

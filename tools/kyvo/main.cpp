@@ -88,19 +88,7 @@ void Declare(CLI::App& app, Arguments& a) {
     help->add_option("COMMAND", a.helpFor, "a command, such as 'gob extract'");
 }
 
-// The command the user reached, as "gob extract", or "" for kyvo itself.
-std::string CommandPath(const CLI::App& app) {
-    std::string path;
-    const CLI::App* at = &app;
-    for (;;) {
-        std::vector<CLI::App*> chosen = at->get_subcommands();
-        if (chosen.empty())
-            return path;
-        at = chosen.front();
-        path += (path.empty() ? "" : " ") + at->get_name();
-    }
-}
-
+// The command the user reached: kyvo itself, or a command such as "gob extract".
 const CLI::App* Chosen(const CLI::App& app) {
     const CLI::App* at = &app;
     while (!at->get_subcommands().empty())
@@ -108,7 +96,21 @@ const CLI::App* Chosen(const CLI::App& app) {
     return at;
 }
 
-// CLI11's reason, in the words of the other kyvo messages where they differ.
+// Its words after "kyvo", as "gob extract", or "" for kyvo itself.
+std::string CommandPath(const CLI::App* reached) {
+    std::string path;
+    for (const CLI::App* at = reached; at->get_parent(); at = at->get_parent())
+        path = at->get_name() + (path.empty() ? "" : " ") + path;
+    return path;
+}
+
+int CommandDepth(const CLI::App* reached) {
+    int depth = 0;
+    for (const CLI::App* at = reached; at->get_parent(); at = at->get_parent())
+        depth++;
+    return depth;
+}
+
 // A word that looks like an option and that the command reached does not
 // take, before any "--"; "" when there is none.
 std::string UnknownOption(const CLI::App& reached, int argc, char** argv) {
@@ -125,8 +127,8 @@ std::string UnknownOption(const CLI::App& reached, int argc, char** argv) {
     return "";
 }
 
-std::string Reason(const CLI::ParseError& error, const CLI::App& reached, const std::string& path, int argc,
-                   char** argv) {
+// CLI11's reason, in the words of the other kyvo messages where they differ.
+std::string Reason(const CLI::ParseError& error, const CLI::App& reached, int argc, char** argv) {
     std::string what = error.what();
     std::smatch match;
     // CLI11 reports a missing operand before a stray option; the option is
@@ -148,10 +150,7 @@ std::string Reason(const CLI::ParseError& error, const CLI::App& reached, const 
     }
     if (what == "A subcommand is required") {
         // The word after the command reached, if any, names no command.
-        int next = 1;
-        for (char c : path)
-            next += c == ' ';
-        next += path.empty() ? 0 : 1;
+        int next = CommandDepth(&reached) + 1;
         if (next < argc && argv[next][0] != '-')
             return std::string("unknown command '") + argv[next] + "'";
         return "a command is needed";
@@ -200,14 +199,13 @@ int main(int argc, char** argv) {
         std::printf("kyvo %s\n", KYVO_VERSION);
         return 0;
     } catch (const CLI::ParseError& error) {
-        std::string path = CommandPath(app);
-        kyvo::Fail(kyvo::kExitUsage,
-                   (path.empty() ? "" : path + ": ") + Reason(error, *Chosen(app), path, argc, argv));
+        std::string path = CommandPath(Chosen(app));
+        kyvo::Fail(kyvo::kExitUsage, (path.empty() ? "" : path + ": ") + Reason(error, *Chosen(app), argc, argv));
         std::fprintf(stderr, "Try 'kyvo %s--help'.\n", path.empty() ? "" : (path + " ").c_str());
         return kyvo::kExitUsage;
     }
 
-    std::string path = CommandPath(app);
+    std::string path = CommandPath(Chosen(app));
     if (path == "generate")
         return kyvo::GenerateCommand(a.password, a.folder, a.bundle);
     if (path == "verify")
